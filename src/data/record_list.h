@@ -92,6 +92,22 @@ class RecordList {
     Renumber();
   }
 
+  // Stable sort by a key computed once per record (keys compare with <).
+  template <typename KeyOf>
+  void SortByKey(KeyOf key_of) {
+    using Key = decltype(key_of(records_.front()));
+    std::vector<std::pair<Key, size_t>> keys;
+    keys.reserve(records_.size());
+    for (size_t i = 0; i < records_.size(); ++i) keys.emplace_back(key_of(records_[i]), i);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<T> sorted;
+    sorted.reserve(records_.size());
+    for (const auto& entry : keys) sorted.push_back(records_[entry.second]);
+    records_ = std::move(sorted);
+    Renumber();
+  }
+
   void SortByRecNo() {
     SortBy([](const T& a, const T& b) { return a.RecNo < b.RecNo; });
   }

@@ -1,0 +1,14 @@
+#pragma once
+
+// Each command of orvanta-cli registers itself on the application here.
+
+#include <CLI/CLI.hpp>
+
+#include "cli/cli_context.h"
+
+namespace orvanta::cli {
+
+void AddInitCommand(CLI::App& app, CliContext& context);
+void AddInfoCommand(CLI::App& app, CliContext& context);
+
+}  // namespace orvanta::cli
