@@ -2,7 +2,7 @@
 
 #include "data/hour_totals.h"
 #include "data/recount.h"
-#include "engine/members.h"
+#include "engine/class_lesson_members.h"
 #include "engine/next_block_length.h"
 #include "engine/placement_settings.h"
 #include "engine/run_values.h"
@@ -11,13 +11,6 @@
 
 namespace orvanta {
 namespace {
-
-bool HasTeacherMember(const CommonType& common, int teacher_no) {
-  for (int i = 1; i <= MemberCount(common.TX); ++i) {
-    if (common.TN(i) == teacher_no) return true;
-  }
-  return false;
-}
 
 bool HasBlockOfAtLeast(const CommonType& common, int length) {
   for (int k = 1; k <= LFType::kSize; ++k) {
@@ -110,7 +103,7 @@ void AutoPlacement::ServeTeacher(int teacher_no) {
   control_.TeacherSelected(teacher_no);
   teacher_lessons_.clear();
   for (const CommonType& common : data_.commons) {
-    if (common.Pt < common.Wl && HasTeacherMember(common, teacher_no) &&
+    if (common.Pt < common.Wl && IsMember(common.TN, common.TX, teacher_no) &&
         HasBlockOfAtLeast(common, tour_)) {
       teacher_lessons_.push_back(common.No);
     }

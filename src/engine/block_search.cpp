@@ -1,10 +1,12 @@
 #include "engine/block_search.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "engine/block_operations.h"
+#include "engine/class_lesson_members.h"
+#include "engine/first_members.h"
 #include "engine/gap_measures.h"
-#include "engine/members.h"
 #include "engine/placement_settings.h"
 #include "engine/placement_tests.h"
 
@@ -90,7 +92,7 @@ bool BlockSearch::SlotsOpen(const CommonType& common, int n, int d, int h) const
   for (int k = 0; k < n; ++k) {
     if (lesson != nullptr && !lesson->Pb(d, h + k)) return false;
   }
-  return AllMembers(data_.classes, common.CN, common.CX, [&](const ClssType& clss) {
+  return VisitMembers(data_.classes, common.CN, common.CX, [&](const ClssType& clss) {
     for (int k = 0; k < n; ++k) {
       if (clss.Dd(d, h + k) > 0) return false;
     }
@@ -123,7 +125,9 @@ bool BlockSearch::Displace(const CommonType& common, int n, int d, int h) {
 // out; the caller rolls back.
 bool BlockSearch::EjectAll(const CommonType& common, int n, int d, int h,
                            DisplacedList& displaced) {
-  const auto eject_from = [&](const auto& member, const TeacherType* teacher) {
+  const auto eject_from = [&](const auto& member) {
+    const TeacherType* teacher = nullptr;
+    if constexpr (kIsTeacher<std::remove_reference_t<decltype(member)>>) teacher = &member;
     for (int k = 0; k < n; ++k) {
       const int other = member.Cm(d, h + k);
       if (other <= 0) continue;
@@ -132,19 +136,9 @@ bool BlockSearch::EjectAll(const CommonType& common, int n, int d, int h,
     }
     return true;
   };
-  for (int i = 1; i <= MemberCount(common.TX); ++i) {
-    const TeacherType* teacher = data_.teachers.Find(common.TN(i));
-    if (teacher != nullptr && !eject_from(*teacher, teacher)) return false;
-  }
-  for (int i = 1; i <= MemberCount(common.CX); ++i) {
-    const ClssType* clss = data_.classes.Find(common.CN(i));
-    if (clss != nullptr && !eject_from(*clss, nullptr)) return false;
-  }
-  for (int i = 1; i <= MemberCount(common.RX); ++i) {
-    const RoomType* room = data_.rooms.Find(common.RN(i));
-    if (room != nullptr && !eject_from(*room, nullptr)) return false;
-  }
-  return true;
+  return VisitMembers(data_.teachers, common.TN, common.TX, eject_from) &&
+         VisitMembers(data_.classes, common.CN, common.CX, eject_from) &&
+         VisitMembers(data_.rooms, common.RN, common.RX, eject_from);
 }
 
 // Removes the whole block of the class lesson that covers (d, x) and lists it as displaced.
@@ -173,10 +167,9 @@ bool BlockSearch::CheckGaps(const TeacherType* ejected_from, int ejected_no, int
   const int limit =
       RunValueOf(*judged, RunValue::kMostWeekGaps) + (ejected_from != nullptr ? n : 0);
   if (GapCount(*judged, DaysInUse(data_)) <= limit) return true;
-  for (int i = 1; i <= MemberCount(ejected->TX); ++i) {
-    if (!ClearTeacherDay(ejected->TN(i), d, displaced)) return false;
-  }
-  return true;
+  return VisitMembers(data_.teachers, ejected->TN, ejected->TX, [&](const TeacherType& teacher) {
+    return ClearTeacherDay(teacher.No, d, displaced);
+  });
 }
 
 bool BlockSearch::ClearTeacherDay(int teacher_no, int d, DisplacedList& displaced) {
@@ -208,8 +201,9 @@ bool BlockSearch::Split(const CommonType& common, int n) {
 int BlockSearch::FinishDay(const CommonType& common, int n) const {
   int only_day = 0;
   for (int d = 1; d <= DaysInUse(data_); ++d) {
-    ForEachMember(data_.teachers, common.TN, common.TX, [&](const TeacherType& teacher) {
+    VisitMembers(data_.teachers, common.TN, common.TX, [&](const TeacherType& teacher) {
       if (teacher.LTP(d) == 1 && teacher.PUT + n == teacher.LET) only_day = d;
+      return true;
     });
   }
   return only_day;

@@ -4,8 +4,9 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "engine/class_lesson_members.h"
+#include "engine/first_members.h"
 #include "engine/gap_measures.h"
-#include "engine/members.h"
 #include "engine/placement_settings.h"
 
 namespace orvanta {
@@ -54,7 +55,7 @@ bool DaySpreadHolds(const SchoolData& data, const CommonType& common, int n, int
 }
 
 bool DailyMaximumHolds(const SchoolData& data, const CommonType& common, int n, int d) {
-  return AllMembers(data.teachers, common.TN, common.TX, [&](const TeacherType& teacher) {
+  return VisitMembers(data.teachers, common.TN, common.TX, [&](const TeacherType& teacher) {
     const int maximum = RunValueOf(teacher, RunValue::kDailyMaximum);
     return !(n < maximum && teacher.LTP(d) + n > maximum);
   });
@@ -94,7 +95,7 @@ bool TeacherGapRuleHolds(const SchoolData& data, const TeacherType& teacher, int
 }
 
 bool GapsHold(const SchoolData& data, const CommonType& common, int n, int d, int h) {
-  return AllMembers(data.teachers, common.TN, common.TX, [&](const TeacherType& teacher) {
+  return VisitMembers(data.teachers, common.TN, common.TX, [&](const TeacherType& teacher) {
     return TeacherGapRuleHolds(data, teacher, n, d, h);
   });
 }

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/placement_tests.h"
-#include "placement_fixture.h"
+#include "auto_placement_fixture.h"
 
 namespace orvanta::testing {
 namespace {

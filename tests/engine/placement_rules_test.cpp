@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/gap_measures.h"
-#include "placement_fixture.h"
+#include "auto_placement_fixture.h"
 
 namespace orvanta::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include "engine/next_block_length.h"
 #include "engine/teacher_rank.h"
 #include "engine/tours.h"
-#include "placement_fixture.h"
+#include "auto_placement_fixture.h"
 
 namespace orvanta::testing {
 namespace {
@@ -46,7 +46,8 @@ TEST_F(RankTest, FewerAvailableHoursRankHigher) {
 TEST_F(RankTest, LongDaysComeFirst) {
   const int short_days = TeacherWith(10, 9);
   const int long_day = TeacherWith(40, 30);
-  school.Teacher(long_day).LC2(3) = 11;  // hours 1..11: longer than 10
+  school.Teacher(long_day).LC1(3) = 1;
+  school.Teacher(long_day).LC2(3) = 11;  // longer than 10 hours
   RankTeacher(school.Teacher(long_day), 5);
   EXPECT_EQ(school.Teacher(long_day).LNX, 1);
   EXPECT_EQ(school.Teacher(long_day).ORX, 101959130);
