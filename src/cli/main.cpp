@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   AddInitCommand(app, context);
   AddInfoCommand(app, context);
+  AddBackupCommand(app, context);
+  AddRestoreCommand(app, context);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
