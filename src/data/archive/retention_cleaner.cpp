@@ -13,7 +13,6 @@ namespace {
 constexpr int kYoungestCleanedDay = 7;
 constexpr int kOldestCleanedDay = 365;
 constexpr int64_t kLastMillisecondOfWindow = (23 * 3600 + 59 * 60 + 59) * int64_t{1000};
-constexpr int64_t kMillisecondsBetweenRuns = 60 * 60'000;
 
 int64_t MillisecondOfDay(const LocalDateTime& t) {
   return MillisecondNumber(t) - MillisecondNumber({t.year, t.month, t.day, 0, 0, 0, 0});
@@ -69,16 +68,6 @@ std::vector<std::filesystem::path> CleanOldArchives(const std::filesystem::path&
     log::Write("Functions", "DeleteOldLatestFileThread", error);
   }
   return deleted;
-}
-
-bool RetentionSchedule::Due(const LocalDateTime& now) {
-  if (has_run_ &&
-      MillisecondNumber(now) - MillisecondNumber(last_run_) <= kMillisecondsBetweenRuns) {
-    return false;
-  }
-  has_run_ = true;
-  last_run_ = now;
-  return true;
 }
 
 }  // namespace orvanta

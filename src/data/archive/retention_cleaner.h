@@ -26,17 +26,4 @@ std::vector<std::filesystem::path> CleanOldArchives(const std::filesystem::path&
                                                     const Clock& clock,
                                                     const ProcessEvents& process_events = {});
 
-// The main screen's cleaner timer ticks every second but runs the cleaner at most once an hour:
-// the first tick after start runs it, later ones only when more than 60 minutes have passed
-// since the last run.
-class RetentionSchedule {
- public:
-  // True when the cleaner is due now; the run is then counted from now.
-  bool Due(const LocalDateTime& now);
-
- private:
-  bool has_run_ = false;
-  LocalDateTime last_run_{};
-};
-
 }  // namespace orvanta

@@ -121,14 +121,5 @@ TEST(RetentionCleanerTest, DeletesFromTheFolderAndLeavesRecentArchivesAndOtherFi
       << "\"old.ZIP\" is an archive too, and its name is the greatest of its day";
 }
 
-TEST(RetentionScheduleTest, FirstTickRunsThenOnlyAfterMoreThanAnHour) {
-  RetentionSchedule schedule;
-  EXPECT_TRUE(schedule.Due({2024, 1, 10, 23, 30, 0, 0}));
-  EXPECT_FALSE(schedule.Due({2024, 1, 10, 23, 30, 1, 0}));
-  EXPECT_FALSE(schedule.Due({2024, 1, 11, 0, 30, 0, 0})) << "exactly 60 minutes is not more";
-  EXPECT_TRUE(schedule.Due({2024, 1, 11, 0, 30, 0, 1}));
-  EXPECT_FALSE(schedule.Due({2024, 1, 11, 1, 0, 0, 0}));
-}
-
 }  // namespace
 }  // namespace orvanta::testing
