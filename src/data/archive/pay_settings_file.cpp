@@ -6,11 +6,15 @@
 #include <string_view>
 
 #include "data/file_access.h"
+#include "data/io_error.h"
+#include "data/record_file.h"
 
 namespace orvanta {
 namespace {
 
-// The first record, or nullopt when the file cannot be opened or is shorter than one record.
+// The first record, or nullopt when the file is missing or shorter than one record. A file that
+// exists but cannot be read throws IoError: it is the sibling product's too, and must not be
+// replaced with defaults because of a passing fault.
 // Length bytes are not clamped: the sibling product's bytes go back to the file as they came, and
 // ShortString clamps on every read of its text anyway.
 std::optional<PaySettings> ReadFirstRecord(const std::filesystem::path& file) {
@@ -19,10 +23,6 @@ std::optional<PaySettings> ReadFirstRecord(const std::filesystem::path& file) {
   PaySettings settings;
   std::memcpy(&settings, bytes->data(), sizeof(settings));
   return settings;
-}
-
-std::string_view RecordBytes(const PaySettings& settings) {
-  return {reinterpret_cast<const char*>(&settings), sizeof(settings)};
 }
 
 }  // namespace
@@ -40,7 +40,12 @@ void WritePaySettings(const std::filesystem::path& file, const PaySettings& sett
 }
 
 bool ProbePaySettings(const std::filesystem::path& file, PaySettings& out) {
-  const std::optional<PaySettings> settings = ReadFirstRecord(file);
+  std::optional<PaySettings> settings;
+  try {
+    settings = ReadFirstRecord(file);
+  } catch (const IoError&) {
+    return false;
+  }
   if (!settings) return false;
   out = *settings;
   return true;
