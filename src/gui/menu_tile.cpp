@@ -61,10 +61,13 @@ void MenuTile::paintEvent(QPaintEvent* event) {
   const QPoint offset = pressed_ ? QPoint(1, 1) : QPoint(0, 0);
   const QRect picture(area.center().x() - side / 2 + offset.x(), area.top() + offset.y(), side,
                       side);
+  // A disabled command keeps its picture, faded, so the menu keeps its shape.
+  if (!isEnabled()) painter.setOpacity(0.35);
   picture_->render(&painter, picture);
+  painter.setOpacity(1.0);
 
-  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                 QPalette::WindowText));
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   QRect text(area.left(), picture.bottom() + kMargin, area.width(), text_height);
   text.translate(offset);
   const QString shown = lines == 1 ? caption_ : caption_ + "\n" + second_line_;
