@@ -44,6 +44,9 @@ int main(int argc, char** argv) {
   app.parse_complete_callback([&] { StartCommandLog(context, command_line); });
   AddInitCommand(app, context);
   AddInfoCommand(app, context);
+  AddDemoCommand(app, context);
+  AddCheckCommand(app, context);
+  AddArrangeCommand(app, context);
   int exit_code = 0;
   try {
     app.parse(argc, argv);

@@ -79,15 +79,15 @@ inline constexpr int kLessonCount = static_cast<int>(LessonId::kElectiveEnglish)
 struct CatalogueLesson {
   const char* name;
   const char* short_name;
-  int hours;                 // 0 for the electives taught inside the elective block
-  std::array<int, 7> form;   // block lengths, non-increasing, summing to hours
+  int hours;                // 0 for the electives taught inside the elective block
+  std::array<int, 7> form;  // block lengths, non-increasing, summing to hours
   Branch branch;
   RoomKind room;
-  int split_hour;       // Nl: no block starts here or covers it and the next hour; 0 = none
-  bool no_first_hour;   // Pb closed in the first hour of every day
-  bool divisible;       // Dv
-  bool elective;        // Sc = 1: taught by one teacher of the elective block instead of it
-  const char* group;    // Gr
+  int split_hour;      // Nl: no block starts here or covers it and the next hour; 0 = none
+  bool no_first_hour;  // Pb closed in the first hour of every day
+  bool divisible;      // Dv
+  bool elective;       // Sc = 1: taught by one teacher of the elective block instead of it
+  const char* group;   // Gr
 };
 
 const CatalogueLesson& Lesson(LessonId id);

@@ -20,9 +20,7 @@ constexpr int kRestartsPerRound = 3;
 constexpr int kRounds = 300;
 constexpr int kElectiveGroupSize = 3;
 
-constexpr WeekMask DayMask(int day) {
-  return WeekMask{0xFF} << ((day - 1) * kDemoHours);
-}
+constexpr WeekMask DayMask(int day) { return WeekMask{0xFF} << ((day - 1) * kDemoHours); }
 
 bool Busy(WeekMask mask, int day, int hour) {
   return (mask >> ((day - 1) * kDemoHours + hour - 1)) & 1;
@@ -266,7 +264,8 @@ class Planner {
       int previous_length = 0;
       for (int length : form) {
         if (length <= 0) break;
-        const int sibling = length == previous_length ? static_cast<int>(variables_.size()) - 1 : -1;
+        const int sibling =
+            length == previous_length ? static_cast<int>(variables_.size()) - 1 : -1;
         variables_.push_back({cl, length, sibling});
         previous_length = length;
       }
@@ -392,8 +391,7 @@ class Planner {
 
   void Mark(int v, bool busy) {
     const PlannedClassLesson& lesson = plan_.class_lessons[variables_[v].class_lesson];
-    const WeekMask mask =
-        BlockMask({positions_[v].day, positions_[v].hour, variables_[v].length});
+    const WeekMask mask = BlockMask({positions_[v].day, positions_[v].hour, variables_[v].length});
     auto apply = [&](WeekMask& target) { target = busy ? (target | mask) : (target & ~mask); };
     for (int clss : lesson.classes) apply(class_busy_[clss]);
     for (int t : lesson.teachers) apply(plan_.teachers[t].busy);

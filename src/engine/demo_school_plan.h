@@ -49,10 +49,10 @@ struct PlannedRoom {
 
 struct PlannedClassLesson {
   LessonId lesson;
-  std::vector<int> classes;    // indices into SchoolPlan::classes
-  std::vector<int> teachers;   // indices into SchoolPlan::teachers
-  std::vector<int> electives;  // per teacher: LessonId of its elective, or -1
-  std::vector<int> rooms;      // indices into SchoolPlan::rooms
+  std::vector<int> classes;          // indices into SchoolPlan::classes
+  std::vector<int> teachers;         // indices into SchoolPlan::teachers
+  std::vector<int> electives;        // per teacher: LessonId of its elective, or -1
+  std::vector<int> rooms;            // indices into SchoolPlan::rooms
   std::vector<PlannedBlock> blocks;  // the known week
 };
 

@@ -113,9 +113,8 @@ void AddTeacherSettings(TeacherType& record, const PlannedTeacher& planned, bool
 std::vector<int> AddTeachers(SchoolData& data, const SchoolPlan& plan, DemoRandom& random) {
   std::vector<int> order(plan.teachers.size());
   std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    return plan.teachers[a].branch < plan.teachers[b].branch;
-  });
+  std::stable_sort(order.begin(), order.end(),
+                   [&](int a, int b) { return plan.teachers[a].branch < plan.teachers[b].branch; });
   TeacherNamer namer(random);
   std::vector<int> numbers(plan.teachers.size());
   for (int t : order) {

@@ -31,8 +31,7 @@ class DemoSchoolTest : public ::testing::Test {
     for (const KnownBlock& block : school_.known_week) {
       if (block.common_no == school_.fixed_common_no) continue;
       ASSERT_TRUE(PlaceBlock(data_, run, block.common_no, block.day, block.hour, block.length))
-          << "class lesson " << block.common_no << " day " << block.day << " hour "
-          << block.hour;
+          << "class lesson " << block.common_no << " day " << block.day << " hour " << block.hour;
     }
   }
 
@@ -147,8 +146,8 @@ TEST_F(DemoSchoolTest, TheKnownWeekKeepsClosedSlotsLessonHoursAndDailyLimits) {
       if (block.common_no == school_.fixed_common_no) continue;
       for (int t = 1; t <= common.TX; ++t) {
         EXPECT_TRUE(data_.teachers.Find(common.TN(t))->Mv(block.day, h))
-            << data_.teachers.Find(common.TN(t))->Name.Text() << " day " << block.day
-            << " hour " << h;
+            << data_.teachers.Find(common.TN(t))->Name.Text() << " day " << block.day << " hour "
+            << h;
       }
     }
   }
