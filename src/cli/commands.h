@@ -15,5 +15,6 @@ void AddRestoreCommand(CLI::App& app, CliContext& context);
 void AddDemoCommand(CLI::App& app, CliContext& context);
 void AddCheckCommand(CLI::App& app, CliContext& context);
 void AddArrangeCommand(CLI::App& app, CliContext& context);
+void AddAutoplaceCommand(CLI::App& app, CliContext& context);
 
 }  // namespace orvanta::cli
