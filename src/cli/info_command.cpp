@@ -2,8 +2,8 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
-#include "data/hour_totals.h"
 #include "data/io_error.h"
+#include "data/hour_totals.h"
 
 namespace orvanta::cli {
 namespace {
@@ -25,8 +25,7 @@ nlohmann::ordered_json InfoJson(const SchoolData& data) {
         {"teachers", data.teachers.Count()},
         {"class_lessons", data.commons.Count()},
         {"duty_places", data.duties.Count()}}},
-      {"hours",
-       {{"total", hours.total}, {"placed", hours.placed}, {"remaining", hours.remaining()}}},
+      {"hours", {{"total", hours.total}, {"placed", hours.placed}, {"remaining", hours.remaining()}}},
   };
 }
 
@@ -52,8 +51,7 @@ void PrintInfoText(const SchoolData& data) {
 }  // namespace
 
 void AddInfoCommand(CLI::App& app, CliContext& context) {
-  CLI::App* command =
-      app.add_subcommand("info", "Programları, kayıt sayılarını ve saatleri gösterir");
+  CLI::App* command = app.add_subcommand("info", "Programları, kayıt sayılarını ve saatleri gösterir");
   static bool as_json = false;
   command->add_flag("--json", as_json, "JSON olarak yazar");
   command->callback([&context] {
