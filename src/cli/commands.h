@@ -10,5 +10,7 @@ namespace orvanta::cli {
 
 void AddInitCommand(CLI::App& app, CliContext& context);
 void AddInfoCommand(CLI::App& app, CliContext& context);
+void AddBackupCommand(CLI::App& app, CliContext& context);
+void AddRestoreCommand(CLI::App& app, CliContext& context);
 
 }  // namespace orvanta::cli

@@ -44,6 +44,8 @@ int main(int argc, char** argv) {
   app.parse_complete_callback([&] { StartCommandLog(context, command_line); });
   AddInitCommand(app, context);
   AddInfoCommand(app, context);
+  AddBackupCommand(app, context);
+  AddRestoreCommand(app, context);
   int exit_code = 0;
   try {
     app.parse(argc, argv);

@@ -32,7 +32,7 @@ bool BlockSearch::Search(int common_no, int n, int day, int hour) {
 
 bool BlockSearch::Nested(int common_no, int n, int day, int hour) {
   const CommonType* common = data_.commons.Find(common_no);
-  if (common == nullptr) return false;
+  if (common == nullptr || n < 1 || n > kHours) return false;
   ++depth_;
   if (depth_ == 1) {
     run_.journal.SetActive(true);

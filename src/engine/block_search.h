@@ -33,7 +33,8 @@ class BlockSearch {
   // One top-level search for a block of n hours of the class lesson, on day `day` and from hour
   // `hour` when those are above 0. The level becomes the attempt number and the block balance 1;
   // the journal is made active but keeps its entries (callers reset it when they want to).
-  // Reports whether the block was placed. An unknown class lesson is never placed.
+  // Reports whether the block was placed. An unknown class lesson, or n outside 1..18, is never
+  // placed.
   bool Search(int common_no, int n, int day = 0, int hour = 0);
 
   // The run state the callers set between searches.

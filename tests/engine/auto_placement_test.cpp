@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/placement_tests.h"
 #include "auto_placement_fixture.h"
+#include "engine/placement_tests.h"
 
 namespace orvanta::testing {
 namespace {
@@ -180,6 +180,18 @@ TEST_F(AutoPlacementTest, ClassLessonsWithoutTeachersAreNotServed) {
   const RunResult result = placement.RunAll(teacher);
   EXPECT_EQ(school.Common(alone).Pt, 0);
   EXPECT_EQ(result.remaining, 0);  // not counted in the totals either
+}
+
+TEST_F(AutoPlacementTest, DamagedClassLessonsAreServedWithoutHarm) {
+  const int teacher = school.AddTeacher();
+  const int classless = school.AddCommon(school.AddLesson(2, {2}), {}, {teacher});
+  const int missing_teacher = school.AddCommon(school.AddLesson(2, {1, 1}), {clss_}, {teacher});
+  school.Common(missing_teacher).TX = 2;
+  school.Common(missing_teacher).TN(2) = 4999;
+  placement.RunAll(teacher);
+  EXPECT_EQ(school.Common(classless).Pt, 2);
+  EXPECT_EQ(school.Common(missing_teacher).Pt, 2);
+  ExpectConsistent();
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/gap_measures.h"
 #include "auto_placement_fixture.h"
+#include "engine/gap_measures.h"
 
 namespace orvanta::testing {
 namespace {
@@ -191,6 +191,40 @@ TEST_F(BlockSearchTest, CrowdedTeacherDayIsClearedWhenTheGapsGrowTooMany) {
   const TeacherType& second = school.Teacher(second_teacher_);
   EXPECT_EQ(second.PUT, 3);
   EXPECT_EQ(GapCount(second, 1), 0);
+  ExpectConsistent();
+}
+
+// A joint lesson of many classes at hour 1 of Monday, where every class and the teacher hold a
+// block of their own: each of those blocks has to be displaced to make room.
+class CrowdedSlotTest : public BlockSearchTest {
+ protected:
+  int JointLessonOverBlocks(int classes) {
+    std::vector<int> members;
+    for (int i = 0; i < classes; ++i) {
+      const int clss = school.AddClass();
+      members.push_back(clss);
+      standing_.push_back(school.AddCommon(school.AddLesson(1, {1}), {clss}));  // no teacher
+    }
+    standing_.push_back(school.AddCommon(school.AddLesson(1, {1}), {clss_}, {first_teacher_}));
+    const int joint = school.AddCommon(school.AddLesson(1, {1}), members, {first_teacher_});
+    DeriveValues();
+    for (int common_no : standing_) Place(common_no, 1, 1, 1);
+    return joint;
+  }
+  std::vector<int> standing_;
+};
+
+TEST_F(CrowdedSlotTest, DisplacesUpToFiftyBlocks) {
+  const int joint = JointLessonOverBlocks(49);
+  EXPECT_TRUE(SearchAt(2, 2, joint, 1, 1, 1));
+  for (int common_no : standing_) EXPECT_EQ(school.Common(common_no).Pt, 1);
+  ExpectConsistent();
+}
+
+TEST_F(CrowdedSlotTest, GivesUpRatherThanHoldMoreThanFifty) {
+  const int joint = JointLessonOverBlocks(50);
+  EXPECT_FALSE(SearchAt(2, 2, joint, 1, 1, 1));
+  for (int common_no : standing_) EXPECT_EQ(BlockStarts(common_no, 1), (std::vector<int>{1}));
   ExpectConsistent();
 }
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/gap_measures.h"
 #include "auto_placement_fixture.h"
+#include "engine/gap_measures.h"
 
 namespace orvanta::testing {
 namespace {

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "auto_placement_fixture.h"
 #include "engine/elapsed_time.h"
 #include "engine/next_block_length.h"
 #include "engine/teacher_rank.h"
 #include "engine/tours.h"
-#include "auto_placement_fixture.h"
 
 namespace orvanta::testing {
 namespace {
