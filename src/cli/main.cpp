@@ -46,6 +46,9 @@ int main(int argc, char** argv) {
   AddInfoCommand(app, context);
   AddBackupCommand(app, context);
   AddRestoreCommand(app, context);
+  AddDemoCommand(app, context);
+  AddCheckCommand(app, context);
+  AddArrangeCommand(app, context);
   int exit_code = 0;
   try {
     app.parse(argc, argv);
