@@ -16,6 +16,7 @@ DesktopProgram::DesktopProgram(const std::filesystem::path& drive_root, const Cl
       window_(std::make_unique<MainWindow>(model_)),
       click_log_(std::make_unique<ClickLogFilter>(log, nullptr)) {
   RegisterDesktopScreens(app_, ui_);
+  ui_.SetBeforeOpening([this] { window_->ShowModelState(); });
   QApplication::instance()->installEventFilter(click_log_.get());
 }
 

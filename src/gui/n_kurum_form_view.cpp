@@ -15,6 +15,7 @@ NKurumFormView::NKurumFormView(TNKurumForm& model, AppContext& app, QWidget* par
   SetClientSize(300, 110);
   code_ = new QLineEdit(this);
   code_->setObjectName("kr_ed");
+  code_->setMaxLength(12);  // what the global record keeps
   connect(code_, &QLineEdit::textEdited, this, [this](const QString& text) {
     RunCommand([this, &text] { model_.kr_edChange(text.toStdString()); });
   });

@@ -42,6 +42,8 @@ ProgCopyFormView::ProgCopyFormView(TProgCopyForm& model, AppContext& app, QWidge
   layout->addLayout(buttons);
 }
 
+ProgCopyFormView::~ProgCopyFormView() { grid_->SetModel(nullptr); }
+
 void ProgCopyFormView::Activate() { model_.FormActivate(); }
 
 void ProgCopyFormView::Refresh() {

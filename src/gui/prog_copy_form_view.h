@@ -17,6 +17,8 @@ class ProgCopyFormView : public ModalScreenDialog {
 
  public:
   ProgCopyFormView(TProgCopyForm& model, AppContext& app, QWidget* parent);
+  // The grid lets go of its model, which goes before the grid widget does.
+  ~ProgCopyFormView() override;
 
  protected:
   void Activate() override;

@@ -78,6 +78,8 @@ ProgFormView::ProgFormView(TProgForm& model, AppContext& app, QWidget* parent)
   layout->addWidget(insert_panel_);
 }
 
+ProgFormView::~ProgFormView() { grid_->SetModel(nullptr); }
+
 void ProgFormView::Activate() { model_.FormActivate(); }
 
 void ProgFormView::Refresh() {

@@ -18,6 +18,8 @@ class ProgFormView : public ModalScreenDialog {
 
  public:
   ProgFormView(TProgForm& model, AppContext& app, QWidget* parent);
+  // The grid lets go of its model, which goes before the grid widget does.
+  ~ProgFormView() override;
 
  protected:
   void Activate() override;
