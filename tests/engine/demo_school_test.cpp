@@ -27,13 +27,26 @@ class UnattendedRun : public RunControl {
   RunCommand ProcessPendingInput() override { return RunCommand::kNone; }
 };
 
-// A program set in memory, with the option record of a new set, holding one demo school.
+// A program set in memory, with the option record of a new set, holding one demo school. The
+// school is generated once; every test works on its own copy.
 class DemoSchoolTest : public ::testing::Test {
  protected:
-  explicit DemoSchoolTest(int classes = kDefaultDemoClasses) : data_("/nonexistent") {
-    FillDefaults(data_.option);
-    school_ = GenerateDemoSchool(data_, classes, kSeed);
+  struct Generated {
+    SchoolData data{"/nonexistent"};
+    DemoSchool school;
+  };
+
+  static const Generated& Shared() {
+    static const Generated generated = [] {
+      Generated made;
+      FillDefaults(made.data.option);
+      made.school = GenerateDemoSchool(made.data, kDefaultDemoClasses, kSeed);
+      return made;
+    }();
+    return generated;
   }
+
+  DemoSchoolTest() : data_(Shared().data), school_(Shared().school) {}
 
   // Puts every hour of the known week back, except the fixed lesson, which stays placed.
   void PlaceKnownWeek() {
