@@ -12,5 +12,6 @@ void AddInitCommand(CLI::App& app, CliContext& context);
 void AddInfoCommand(CLI::App& app, CliContext& context);
 void AddBackupCommand(CLI::App& app, CliContext& context);
 void AddRestoreCommand(CLI::App& app, CliContext& context);
+void AddMaintainCommand(CLI::App& app, CliContext& context);
 
 }  // namespace orvanta::cli

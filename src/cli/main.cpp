@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
   AddInfoCommand(app, context);
   AddBackupCommand(app, context);
   AddRestoreCommand(app, context);
+  AddMaintainCommand(app, context);
   int exit_code = 0;
   try {
     app.parse(argc, argv);

@@ -5,14 +5,39 @@
 #include <sys/wait.h>
 
 #include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace orvanta::testing {
+
+inline std::string ReadBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
+  std::ofstream(file, std::ios::binary | std::ios::trunc)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A record of size bytes, zero but for little-endian integers at the given offsets.
+inline std::string RecordWithIntegers(size_t size,
+                                      std::initializer_list<std::pair<size_t, int32_t>> values) {
+  std::string record(size, '\0');
+  for (const auto& [offset, value] : values) {
+    for (int i = 0; i < 4; ++i) {
+      record[offset + i] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
+    }
+  }
+  return record;
+}
 
 struct CliRun {
   int status = -1;
