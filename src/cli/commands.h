@@ -13,5 +13,6 @@ void AddInfoCommand(CLI::App& app, CliContext& context);
 void AddBackupCommand(CLI::App& app, CliContext& context);
 void AddRestoreCommand(CLI::App& app, CliContext& context);
 void AddMaintainCommand(CLI::App& app, CliContext& context);
+void AddImportV2Command(CLI::App& app, CliContext& context);
 
 }  // namespace orvanta::cli

@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
   AddBackupCommand(app, context);
   AddRestoreCommand(app, context);
   AddMaintainCommand(app, context);
+  AddImportV2Command(app, context);
   int exit_code = 0;
   try {
     app.parse(argc, argv);

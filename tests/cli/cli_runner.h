@@ -15,17 +15,9 @@
 #include <string>
 #include <utility>
 
+#include "data/archive/archive_test_files.h"
+
 namespace orvanta::testing {
-
-inline std::string ReadBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
-  std::ofstream(file, std::ios::binary | std::ios::trunc)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 // A record of size bytes, zero but for little-endian integers at the given offsets.
 inline std::string RecordWithIntegers(size_t size,
