@@ -48,6 +48,9 @@ int main(int argc, char** argv) {
   AddRestoreCommand(app, context);
   AddMaintainCommand(app, context);
   AddImportV2Command(app, context);
+  AddDemoCommand(app, context);
+  AddCheckCommand(app, context);
+  AddArrangeCommand(app, context);
   int exit_code = 0;
   try {
     app.parse(argc, argv);
