@@ -11,6 +11,7 @@ void AddImportV2Command(CLI::App& app, CliContext& context) {
       "import-v2",
       "Önceki sürümün verilerini boş programa aktarır: eski yedek dosyasından ya da klasörden");
   static std::string source;
+  source.clear();
   command->add_option("FILE|DIR", source, "Eski yedek dosyası (.zip) ya da .prg2 klasörü")
       ->required();
   command->callback([&context] {

@@ -11,6 +11,7 @@ void AddMaintainCommand(CLI::App& app, CliContext& context) {
   CLI::App* command = app.add_subcommand(
       "maintain", "Dosya bakımı: seçilen işlemi yapar, sonra bütün dosyaları kaydeder");
   static std::string choice_name;
+  choice_name.clear();
   static const std::map<std::string, MaintenanceChoice> choices = {
       {"full", MaintenanceChoice::kFull},
       {"class-lessons", MaintenanceChoice::kClassLessons},

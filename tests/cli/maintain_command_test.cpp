@@ -16,9 +16,15 @@ class MaintainCommandTest : public ::testing::Test {
     ASSERT_TRUE(fs::exists(CliRunner::Program())) << CliRunner::Program();
     ASSERT_EQ(cli_.Run("init").status, 0);
     // Lesson 1, and a class lesson (No 1) of lesson 7, which does not exist, for class 3.
-    WriteBytes(cli_.SetFolder() / "lesson.prg", RecordWithIntegers(kLessonSize, {{0, 1}, {4, 1}}));
-    WriteBytes(cli_.SetFolder() / "common.prg",
-               RecordWithIntegers(kCommonSize, {{0, 1}, {4, 1}, {8, 7}, {52, 1}, {56, 3}}));
+    WriteBytes(cli_.SetFolder() / "lesson.prg",
+               ByteFixture(kLessonSize).Int32(0, 1).Int32(4, 1).bytes());
+    WriteBytes(cli_.SetFolder() / "common.prg", ByteFixture(kCommonSize)
+                                                    .Int32(0, 1)
+                                                    .Int32(4, 1)
+                                                    .Int32(8, 7)
+                                                    .Int32(52, 1)
+                                                    .Int32(56, 3)
+                                                    .bytes());
   }
   CliRunner cli_;
 };

@@ -5,56 +5,45 @@
 #include <string>
 #include <vector>
 
-#include "data/archive/archive_test_files.h"
+#include "support/byte_fixture.h"
 
 namespace orvanta::testing {
 
-class OldRecord {
+// A record image with the 7 x 18 grids of the old layouts.
+class OldRecord : public ByteFixture {
  public:
-  explicit OldRecord(size_t size) : bytes_(size, '\0') {}
-  OldRecord& Byte(size_t offset, int value) {
-    bytes_.at(offset) = static_cast<char>(value);
-    return *this;
-  }
-  // A length-prefixed Windows-1254 text.
-  OldRecord& Text(size_t offset, const std::string& cp1254) {
-    Byte(offset, static_cast<int>(cp1254.size()));
-    for (size_t i = 0; i < cp1254.size(); ++i) bytes_.at(offset + 1 + i) = cp1254[i];
-    return *this;
-  }
-  // Slot (d, h) of a 7 x 18 grid starting at offset.
+  using ByteFixture::ByteFixture;
+  // Slot (d, h) of a grid starting at offset.
   OldRecord& Slot(size_t offset, int d, int h, int value) {
-    return Byte(offset + 18 * (d - 1) + (h - 1), value);
+    Byte(offset + 18 * (d - 1) + (h - 1), static_cast<uint8_t>(value));
+    return *this;
   }
   // Every slot of a grid.
   OldRecord& Grid(size_t offset, int value) {
-    for (int i = 0; i < 126; ++i) Byte(offset + i, value);
+    for (int i = 0; i < 126; ++i) Byte(offset + i, static_cast<uint8_t>(value));
     return *this;
   }
-  const std::string& bytes() const { return bytes_; }
-
- private:
-  std::string bytes_;
 };
 
 inline OldRecord OldLessonRecord(int number, const std::string& name, int weekly_hours,
                                  std::vector<int> blocks) {
   OldRecord record(186);
-  record.Byte(0, number).Text(2, name).Text(33, name.substr(0, 3)).Byte(46, weekly_hours);
+  record.Byte(0, number).String(2, name).String(33, name.substr(0, 3)).Byte(46, weekly_hours);
   for (size_t i = 0; i < blocks.size(); ++i) record.Byte(50 + i, blocks[i]);
   return record;
 }
 
 inline OldRecord OldDefinitionRecord(int code, int kind, const std::string& name) {
   OldRecord record(34);
-  record.Byte(0, code).Byte(2, kind).Text(3, name);
+  record.Byte(0, code).Byte(2, kind).String(3, name);
   return record;
 }
 
 // Lessons on days 1..5 from hour 1 to 8, every slot open.
 inline OldRecord OldClassRecord(int number, const std::string& name, const std::string& section) {
   OldRecord record(872);
-  record.Byte(0, number).Text(2, name).Text(15, section).Grid(116, 1);
+  record.Byte(0, number).String(2, name).String(15, section);
+  record.Grid(116, 1);
   for (int d = 0; d < 5; ++d) record.Byte(33 + d, 1).Byte(40 + d, 8);
   return record;
 }
@@ -63,13 +52,13 @@ constexpr size_t kOldClassLessons = 242;
 
 inline OldRecord OldRoomRecord(int number, const std::string& name) {
   OldRecord record(680);
-  record.Byte(0, number).Text(2, name).Text(33, name.substr(0, 3));
+  record.Byte(0, number).String(2, name).String(33, name.substr(0, 3));
   return record;
 }
 
 inline OldRecord OldTeacherRecord(int number, const std::string& name, int branch_code) {
   OldRecord record(4943);
-  record.Byte(0, number).Text(2, name).Text(33, name.substr(0, 3)).Byte(75, branch_code);
+  record.Byte(0, number).String(2, name).String(33, name.substr(0, 3)).Byte(75, branch_code);
   record.Grid(257, 1);
   return record;
 }

@@ -81,7 +81,7 @@ class SchoolTest : public ::testing::Test {
 
   void ExpectInvariants() { EXPECT_EQ(CheckInvariants(*data_), ""); }
 
-  TempFolder root_;
+  TempDir root_;
   FixedClock clock_{{2024, 3, 5, 14, 7, 9, 42}};
   std::unique_ptr<SchoolData> data_;
 };

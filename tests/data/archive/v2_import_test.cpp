@@ -62,7 +62,7 @@ class V2ImportTest : public SchoolTest {
 
   int MathLessonOfClass5() { return FindClassLesson(data(), 5, 1); }
 
-  TempFolder old_;
+  TempDir old_;
   std::vector<OldRecord> lessons_, definitions_, classes_, rooms_, teachers_, class_lessons_;
 };
 
@@ -211,7 +211,7 @@ TEST_F(V2ImportTest, NothingToReadLeavesAnEmptySet) {
 }
 
 TEST(V2ImportFolderTest, DefaultOldFolderIsFoundWhateverItsCase) {
-  TempFolder root;
+  TempDir root;
   fs::create_directories(root.path() / "Quillen" / "Orvanta" / "PROGRAM1");
   EXPECT_EQ(DefaultOldDataFolder(DataPaths(root.path())),
             root.path() / "Quillen" / "Orvanta" / "PROGRAM1");
