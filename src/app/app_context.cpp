@@ -9,7 +9,11 @@ bool SetIsOpen(const SchoolData& data) { return !data.set_folder.empty(); }
 void AppContext::SaveAll() {
   if (data.save_in_progress || !SetIsOpen(data)) return;
   orvanta::SaveAll(data);
-  if (!hooks.automatic_backup) return;
+  AutomaticBackup();
+}
+
+void AppContext::AutomaticBackup() {
+  if (data.save_in_progress || !SetIsOpen(data) || !hooks.automatic_backup) return;
   data.save_in_progress = true;
   struct ClearFlag {
     bool& flag;

@@ -28,6 +28,10 @@ struct AppContext {
   // that belongs in the files). Throws IoError.
   void SaveAll();
 
+  // The automatic backup of the open set, under the save flag; nothing while a save is in
+  // progress or before a set has been opened.
+  void AutomaticBackup();
+
   // Open program set. Throws IoError or DamagedFileError; data is then unchanged.
   void OpenProgramSet();
 

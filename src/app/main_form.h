@@ -9,6 +9,7 @@
 // Handlers never throw: an error is logged and shown through the error box (ReportUnhandledError)
 // and the main screen stays usable.
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -112,17 +113,20 @@ class TMainForm {
 
  private:
   // Runs a command that must not nest: returns at once while another runs.
-  template <typename Body>
-  void MenuCommand(std::string_view handler, Body body);
+  void MenuCommand(const std::function<void()>& body);
   // Runs a step and reports what it throws; false when it threw.
-  template <typename Body>
-  bool Guarded(std::string_view sender, Body body);
+  bool Guarded(std::string_view sender, const std::function<void()>& body);
+  // True when the screen is available; otherwise tells the user it is not.
+  bool Offer(ScreenId screen);
+  // Shows an available screen; true when it closed with OK.
+  bool Open(ScreenId screen);
 
   void Activate();
   void AskEntryPassword();
   void ShowProgramName();
   int HourRows() const;
-  void ShowTimetable(ScreenId screen, bool needs_class_lessons, const char* empty_message);
+  // A timetable tab whose list prepares empty shows empty_message instead.
+  void ShowTimetable(ScreenId screen, const char* empty_message);
 
   AppContext& app_;
   bool in_menu_ = true;

@@ -5,7 +5,6 @@
 // slot twice. Internal to the placement core.
 
 #include <algorithm>
-#include <limits>
 #include <type_traits>
 
 #include "data/school_data.h"
@@ -69,14 +68,16 @@ inline bool BlockInGrid(int d, int h, int n) {
   return n >= 1 && InGrid(d, h) && n <= kHours - h + 1;
 }
 
-// Counters move by one and stay within their type: damaged data never wraps a byte counter.
+// Counters move by one modulo the range of their type, so that every step can be undone exactly:
+// a rollback restores the bytes even of a counter that was never counted up (class and room LTP
+// of hours placed by hand, which a block removal still counts down).
 template <typename T>
 void CountUp(T& counter) {
-  if (counter < std::numeric_limits<T>::max()) ++counter;
+  counter = static_cast<T>(static_cast<std::make_unsigned_t<T>>(counter) + 1u);
 }
 template <typename T>
 void CountDown(T& counter) {
-  if (counter > 0) --counter;
+  counter = static_cast<T>(static_cast<std::make_unsigned_t<T>>(counter) - 1u);
 }
 
 }  // namespace orvanta

@@ -18,6 +18,13 @@ TEST_F(HourOperationsTest, HoursTwoFourThreeMergeIntoOneBlock) {
   ExpectSound();
 }
 
+TEST_F(HourOperationsTest, AnHourBeforeALongerBlockJoinsIt) {
+  const int c = AddLessonOf(4);
+  for (const int h : {4, 5, 3}) ASSERT_TRUE(PlaceHour(data(), c, 1, h));
+  EXPECT_EQ(Day(c, 1), (Blocks{{0, 0}, {0, 0}, {3, 3}, {3, 3}, {3, 3}, {0, 0}, {0, 0}, {0, 0}}));
+  ExpectSound();
+}
+
 TEST_F(HourOperationsTest, RemovingTheMiddleHourSplitsTheBlock) {
   const int c = AddLessonOf(4);
   for (const int h : {2, 4, 3}) PlaceHour(data(), c, 1, h);

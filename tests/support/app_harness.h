@@ -15,13 +15,13 @@
 #include "data/school_data.h"
 #include "support/recording_event_log.h"
 #include "support/scripted_user_interface.h"
+#include "support/temp_dir.h"
 
 namespace orvanta::testing {
 
 class AppHarness {
  public:
   AppHarness();
-  ~AppHarness();
   AppHarness(const AppHarness&) = delete;
   AppHarness& operator=(const AppHarness&) = delete;
 
@@ -31,7 +31,8 @@ class AppHarness {
   // Registers every screen, so that commands open them instead of saying they are missing.
   void RegisterAllScreens();
 
-  std::filesystem::path drive_root;
+  TempDir drive;
+  std::filesystem::path drive_root = drive.path();
   FixedClock clock{LocalDateTime{2024, 10, 7, 9, 30, 0, 0}};
   SchoolData data;
   ScriptedUserInterface ui;
