@@ -21,11 +21,11 @@ enum class ArrangementOutcome {
   kNothingRun,  // balancing found the loads even enough; no message
 };
 
-// The pass that the searches of gap removal and balancing run in. No command of the dialog sets
-// a pass of its own for them, and taking over whatever an earlier run left would make the same
-// command behave differently from one time to the next; the second pass is the one a finished
-// timetable was last worked in: splits of divisible lessons are allowed and the day-gap rule
-// applies only when its setting asks for it.
+// The pass that the searches of gap removal and balancing run in. Those commands have no passes
+// of their own, and taking over whatever an earlier run left would make the same command behave
+// differently from one time to the next. The second pass is the wider one, as fits blocks that
+// stood in a finished timetable already: splits of divisible lessons are allowed, and the
+// day-gap rule applies only when its setting asks for it. Lone-day removal runs both passes.
 inline constexpr int kArrangementPass = 2;
 
 // The search's phase, finish-day mode and stop code are the arrangement's run state; the search
