@@ -142,7 +142,9 @@ void TMainForm::Activate() {
 void TMainForm::AskEntryPassword() {
   GlobalType& global = app_.data.global;
   if (global.run_flag != 0 || global.no_password_prompt || !in_pass_) return;
-  if (app_.ui.OpenScreen(ScreenId::kEntryPassword) != ScreenResult::kOk) {
+  // A build without the dialog cannot check the password, so it does not let the user in.
+  if (!app_.screens.IsAvailable(ScreenId::kEntryPassword) ||
+      app_.ui.OpenScreen(ScreenId::kEntryPassword) != ScreenResult::kOk) {
     end_request_ = EndRequest::kClose;
     return;
   }

@@ -11,12 +11,17 @@
 
 namespace orvanta::cli {
 
+// The main screen's activation without its screen: the opening sequence, the teachers' pay
+// initialisation, RecountAll, the fixed positions and the hour rows the timetables show. Throws
+// IoError or DamagedFileError from the opening sequence.
+void ActivateProgramSet(SchoolData& data, const Clock& clock);
+
 class CliContext {
  public:
   std::string root_option;  // --root; empty = the platform's default drive root
 
   std::filesystem::path DriveRoot() const;
-  // Opens the current program set on first call. Throws IoError or DamagedFileError.
+  // Activates the current program set on first call. Throws IoError or DamagedFileError.
   SchoolData& Data();
   const Clock& clock() const { return clock_; }
 

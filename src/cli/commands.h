@@ -10,5 +10,10 @@ namespace orvanta::cli {
 
 void AddInitCommand(CLI::App& app, CliContext& context);
 void AddInfoCommand(CLI::App& app, CliContext& context);
+void AddBackupCommand(CLI::App& app, CliContext& context);
+void AddRestoreCommand(CLI::App& app, CliContext& context);
+void AddDemoCommand(CLI::App& app, CliContext& context);
+void AddCheckCommand(CLI::App& app, CliContext& context);
+void AddArrangeCommand(CLI::App& app, CliContext& context);
 
 }  // namespace orvanta::cli

@@ -44,6 +44,11 @@ int main(int argc, char** argv) {
   app.parse_complete_callback([&] { StartCommandLog(context, command_line); });
   AddInitCommand(app, context);
   AddInfoCommand(app, context);
+  AddBackupCommand(app, context);
+  AddRestoreCommand(app, context);
+  AddDemoCommand(app, context);
+  AddCheckCommand(app, context);
+  AddArrangeCommand(app, context);
   int exit_code = 0;
   try {
     app.parse(argc, argv);

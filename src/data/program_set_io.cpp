@@ -136,7 +136,7 @@ void OpenProgramSet(SchoolData& data, const Clock& clock) {
   data = std::move(*staged);
 }
 
-void SaveAll(SchoolData& data) {
+void SaveAll(SchoolData& data, const SaveStep& backup_step) {
   if (data.save_in_progress) return;
   data.save_in_progress = true;
   struct ClearFlag {
@@ -153,6 +153,7 @@ void SaveAll(SchoolData& data) {
   SaveList(data.commons, SetFile(data, kCommonFile));
   SaveList(data.duties, SetFile(data, kDutyFile));
   WriteGlobalRecord(data);
+  if (backup_step) backup_step(data);
 }
 
 }  // namespace orvanta

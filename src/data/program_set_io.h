@@ -2,6 +2,8 @@
 
 // Opening and saving a whole program set, and the option and global records.
 
+#include <functional>
+
 #include "data/clock.h"
 #include "data/school_data.h"
 
@@ -26,9 +28,15 @@ inline constexpr const char* kFirstSetName = "HAFTALIK DERS PROGRAMI";
 // (files and folders already created stay).
 void OpenProgramSet(SchoolData& data, const Clock& clock);
 
-// The saving sequence: option record, prog.prg, the six lists, global record. Returns at once
-// when a save is already in progress. Throws IoError; files already written stay written.
-void SaveAll(SchoolData& data);
+// The last step of the saving sequence: the automatic backup of the saved set
+// (AutomaticBackup::Step in data/archive/automatic_backup.h). It runs while the save flag is
+// still set, so a save started from an event handled during the backup returns at once.
+using SaveStep = std::function<void(SchoolData&)>;
+
+// The saving sequence: option record, prog.prg, the six lists, global record, then backup_step
+// when one is given. Returns at once when a save is already in progress. Throws IoError; files
+// already written stay written.
+void SaveAll(SchoolData& data, const SaveStep& backup_step = {});
 
 void ReadOptionRecord(SchoolData& data);
 void WriteOptionRecord(const SchoolData& data);

@@ -10,9 +10,9 @@ namespace orvanta {
 namespace {
 
 // Whether hour `neighbour` of day d belongs to the class lesson, judged on the grid of its first
-// class as the screens always give one. A class lesson without (existing) classes is judged on
-// its own LH grid; with a first class both must agree, so damaged data never merges a slot the
-// class lesson does not occupy.
+// class (the screens never leave a class lesson without classes). A class lesson without
+// existing classes is judged on its own LH grid alone; otherwise both must agree, so that damaged
+// data never merges a slot the class lesson does not occupy.
 bool SameLessonAt(const SchoolData& data, const CommonType& common, int d, int neighbour) {
   if (common.LH(d, neighbour) == 0) return false;
   for (int i = 1; i <= MemberCount(common.CX); ++i) {

@@ -28,7 +28,7 @@ void RemoveClass(SchoolData& data, int common_no, int class_no);
 // Takes the room out of the class lesson, which keeps its blocks for its classes and teachers:
 // every slot of the room's grid (all 7 x 18) holding the class lesson is cleared, reopened
 // (a fixing belongs to the lesson, not to the room) and uncounted from the room's PUT; the room
-// is dropped from RN. No recount.
+// is dropped from RN (also when no record has the room's No). No recount.
 void RemoveRoom(SchoolData& data, int common_no, int room_no);
 
 }  // namespace orvanta

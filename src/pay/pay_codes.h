@@ -20,4 +20,12 @@ inline constexpr int kPreparationCode = 8;  // PX2[4]
 // The stored category of the teacher's calculated category k (1..4).
 inline int CalculatedCategory(const TeacherType& teacher, int k) { return teacher.PX2(k); }
 
+// True when category is one of the teacher's calculated categories first..last.
+inline bool IsCalculatedCategory(const TeacherType& teacher, int category, int first, int last) {
+  for (int k = first; k <= last; ++k) {
+    if (category == CalculatedCategory(teacher, k)) return true;
+  }
+  return false;
+}
+
 }  // namespace orvanta

@@ -8,14 +8,9 @@
 namespace orvanta {
 namespace {
 
-// The teacher's own calculated category k among first..last, when it is not one of the fixed
-// categories 1..3 (which no reset may clear).
+// The fixed categories 1..3 are never taken back, whatever PX2 holds.
 bool IsOwnCalculatedMark(const TeacherType& teacher, int mark, int first, int last) {
-  if (mark <= kSalaryCategory) return false;
-  for (int k = first; k <= last; ++k) {
-    if (mark == CalculatedCategory(teacher, k)) return true;
-  }
-  return false;
+  return mark > kSalaryCategory && IsCalculatedCategory(teacher, mark, first, last);
 }
 
 void ClearSlot(TeacherType& teacher, int day, int hour) {

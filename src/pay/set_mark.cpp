@@ -5,8 +5,8 @@
 namespace orvanta {
 namespace {
 
-// The codes 4, 5, 6 and 8 for calculated categories 1..4. A category that equals several PX2
-// entries ends at the last match, since each comparison sees the value the previous one left.
+// The codes 4, 5, 6 and 8 for calculated categories 1..4. Each comparison sees the value the
+// previous one left, so a code may match a later PX2 entry in turn.
 int CodeOf(const TeacherType& teacher, int category) {
   constexpr int kCodes[] = {kExtraLessonCode, kGuidancePayCode, kClubCode, kPreparationCode};
   for (int k = 1; k <= 4; ++k) {
@@ -15,27 +15,21 @@ int CodeOf(const TeacherType& teacher, int category) {
   return category;
 }
 
-// A category 1 mark may replace the teacher's own calculated marks; a category 2 mark only those
-// of guidance, club and preparation.
-bool MayReplace(const TeacherType& teacher, int mark, int first_replaceable) {
-  for (int k = first_replaceable; k <= 4; ++k) {
-    if (mark == CalculatedCategory(teacher, k)) return true;
-  }
-  return false;
-}
-
 void Store(TeacherType& teacher, int day, int hour, int category, int count) {
   teacher.Dd(day, hour) = category;
   teacher.Pl(day, hour) = count;
 }
 
+// A category 1 mark may replace the teacher's own calculated marks (first_replaceable 1), a
+// category 2 mark only those of guidance, club and preparation (2).
 void Toggle(TeacherType& teacher, int day, int hour, int category, int first_replaceable) {
   if (teacher.Pl(day, hour) != 0) {
     Store(teacher, day, hour, 0, 0);
     return;
   }
   const int mark = teacher.Dd(day, hour);
-  if (mark > 0 && mark != category && !MayReplace(teacher, mark, first_replaceable)) return;
+  const bool replaceable = IsCalculatedCategory(teacher, mark, first_replaceable, 4);
+  if (mark > 0 && mark != category && !replaceable) return;
   Store(teacher, day, hour, category, 1);
 }
 

@@ -99,6 +99,15 @@ TEST_F(MainFormTest, APasswordDialogNotClosedWithOkClosesTheMainScreen) {
   EXPECT_EQ(Int32At(GlobalFile(), 0), 0);
 }
 
+TEST_F(MainFormTest, WithoutAPasswordDialogNobodyGetsIn) {
+  ScreenRegistry empty;
+  AppContext app{h_.data, h_.clock, h_.ui, h_.log, empty, h_.app.hooks};
+  TMainForm form(app);
+  form.FormActivate();
+  EXPECT_EQ(form.end_request(), TMainForm::EndRequest::kClose);
+  EXPECT_TRUE(h_.ui.OpenedScreens().empty());
+}
+
 TEST_F(MainFormTest, ThePasswordIsAskedOnlyAtTheFirstActivation) {
   Start();
   h_.data.global.run_flag = 0;  // as if it had never been written
@@ -190,8 +199,9 @@ TEST_F(MainFormTest, ExitClosesAndTheSafetyExitTerminates) {
 }
 
 TEST_F(MainFormTest, AScreenThatIsNotBuiltYetSaysSoAndNothingElseRuns) {
-  ScreenRegistry empty;
-  AppContext app{h_.data, h_.clock, h_.ui, h_.log, empty, h_.app.hooks};
+  ScreenRegistry only_password;
+  only_password.Register(ScreenId::kEntryPassword);
+  AppContext app{h_.data, h_.clock, h_.ui, h_.log, only_password, h_.app.hooks};
   TMainForm form(app);
   h_.ui.QueueScreenResult(ScreenId::kEntryPassword, ScreenResult::kOk);
   form.FormActivate();

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/command_runner.h"
+#include "data/program_set_io.h"
+#include "engine/demo_school_catalogue.h"
+#include "support/temp_dir.h"
+
+namespace orvanta::testing {
+namespace {
+
+class DemoCommandTest : public ::testing::Test {
+ protected:
+  CommandResult Run(const std::vector<std::string>& args) { return RunCommand(root_.path(), args); }
+
+  nlohmann::json Info() {
+    const CommandResult info = Run({"info", "--json"});
+    EXPECT_EQ(info.exit_code, 0) << info.err;
+    return nlohmann::json::parse(info.out);
+  }
+
+  // The open set as the desktop program would find it.
+  SchoolData Opened() {
+    SchoolData data(root_.path());
+    cli::ActivateProgramSet(data, clock_);
+    return data;
+  }
+
+  TempDir root_;
+  SystemClock clock_;
+};
+
+TEST_F(DemoCommandTest, FillsANewSetAndSavesIt) {
+  const CommandResult demo = Run({"demo", "--classes", "8", "--seed", "3"});
+  ASSERT_EQ(demo.exit_code, 0) << demo.err;
+  EXPECT_NE(demo.out.find("Örnek okul kuruldu: 8 sınıf"), std::string::npos) << demo.out;
+
+  const nlohmann::json info = Info();
+  EXPECT_EQ(info["counts"]["classes"], 8);
+  EXPECT_EQ(info["counts"]["lessons"], demo::kLessonCount);
+  EXPECT_GT(info["counts"]["teachers"], 8);
+  EXPECT_GT(info["counts"]["rooms"], 0);
+  EXPECT_GT(info["counts"]["class_lessons"], 8 * 10);
+  EXPECT_GE(info["counts"]["duty_places"], 5);
+  // Only the fixed guidance hour stands in the saved week.
+  EXPECT_EQ(info["hours"]["placed"], 1);
+  EXPECT_GT(info["hours"]["remaining"], 8 * 30);
+}
+
+TEST_F(DemoCommandTest, RefusesASetThatHoldsDefinitions) {
+  ASSERT_EQ(Run({"demo", "--classes", "4"}).exit_code, 0);
+  const nlohmann::json before = Info();
+
+  const CommandResult again = Run({"demo", "--classes", "12"});
+  EXPECT_NE(again.exit_code, 0);
+  EXPECT_NE(again.err.find("Açık program boş değil"), std::string::npos) << again.err;
+  EXPECT_EQ(Info()["counts"], before["counts"]);
+}
+
+TEST_F(DemoCommandTest, RefusesAClassCountOutOfRange) {
+  for (const char* classes : {"0", "105", "yirmi"}) {
+    EXPECT_NE(Run({"demo", "--classes", classes}).exit_code, 0) << classes;
+  }
+  EXPECT_EQ(Info()["counts"]["classes"], 0);
+}
+
+TEST_F(DemoCommandTest, TheSameSeedWritesTheSameRecordFiles) {
+  TempDir other;
+  ASSERT_EQ(Run({"demo", "--classes", "6", "--seed", "9"}).exit_code, 0);
+  ASSERT_EQ(RunCommand(other.path(), {"demo", "--classes", "6", "--seed", "9"}).exit_code, 0);
+  SchoolData here(root_.path());
+  SchoolData there(other.path());
+  cli::ActivateProgramSet(here, clock_);
+  cli::ActivateProgramSet(there, clock_);
+  for (const char* file : {kLessonFile, kClassFile, kRoomFile, kTeacherFile, kCommonFile}) {
+    EXPECT_EQ(ReadBytes(SetFile(here, file)), ReadBytes(SetFile(there, file))) << file;
+  }
+}
+
+TEST_F(DemoCommandTest, CheckReportsASoundWeekAndAViolation) {
+  ASSERT_EQ(Run({"demo", "--classes", "4"}).exit_code, 0);
+  const CommandResult sound = Run({"check"});
+  EXPECT_EQ(sound.exit_code, 0);
+  EXPECT_EQ(sound.out, "Yerleşim tutarlı.\n");
+
+  SchoolData data = Opened();
+  TeacherType& teacher = data.teachers.At(0);
+  teacher.Cm(5, 8) = data.commons.At(0).No;  // a lesson the teacher's grid claims but never got
+  SaveAll(data);
+  const CommandResult broken = Run({"check"});
+  EXPECT_EQ(broken.exit_code, 1);
+  EXPECT_NE(broken.out.find("Yerleşim tutarsız: Öğretmen"), std::string::npos) << broken.out;
+}
+
+TEST_F(DemoCommandTest, ArrangeSaysItIsNotAvailableYet) {
+  ASSERT_EQ(Run({"demo", "--classes", "4"}).exit_code, 0);
+  const CommandResult arrange = Run({"arrange", "gaps", "--teacher", "1"});
+  EXPECT_NE(arrange.exit_code, 0);
+  EXPECT_NE(arrange.err.find("henüz kullanılamıyor"), std::string::npos) << arrange.err;
+  EXPECT_NE(Run({"arrange", "gaps"}).exit_code, 0);     // a teacher is needed
+  EXPECT_NE(Run({"arrange", "shuffle"}).exit_code, 0);  // no such arrangement
+}
+
+}  // namespace
+}  // namespace orvanta::testing
