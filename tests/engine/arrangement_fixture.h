@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,6 +13,7 @@
 #include "data/record_defaults.h"
 #include "engine/block_operations.h"
 #include "engine/invariant_check.h"
+#include "engine/record_snapshot.h"
 #include "engine/run_control.h"
 #include "support/school_builder.h"
 
@@ -21,7 +21,7 @@ namespace orvanta::testing {
 
 // Answers the search's polls with "Durdur" from a given poll on and records what the arrangement
 // tells the screen. `during_poll` runs inside every poll, as the screen's input handling would.
-class ScriptedControl : public RunControl {
+class ArrangementControl : public RunControl {
  public:
   RunCommand ProcessPendingInput() override {
     ++polls;
@@ -99,26 +99,13 @@ class ArrangementTest : public ::testing::Test {
   }
 
   // Every byte of every record that a placement can touch.
-  std::string Snapshot() {
-    std::string bytes;
-    const auto add = [&bytes](const auto& list) {
-      for (const auto& record : list) {
-        bytes.append(reinterpret_cast<const char*>(&record), sizeof(record));
-      }
-    };
-    add(data().lessons);
-    add(data().classes);
-    add(data().rooms);
-    add(data().teachers);
-    add(data().commons);
-    return bytes;
-  }
+  std::string Snapshot() { return PlacementBytes(data()); }
 
   void ExpectSound() { EXPECT_EQ(CheckInvariants(data()), ""); }
 
   SchoolBuilder school_;
   PlacementRun setup_;
-  ScriptedControl control_;
+  ArrangementControl control_;
   int teacher_ = 0;
 };
 
