@@ -46,9 +46,12 @@ int main(int argc, char** argv) {
   AddInfoCommand(app, context);
   AddBackupCommand(app, context);
   AddRestoreCommand(app, context);
+  AddMaintainCommand(app, context);
+  AddImportV2Command(app, context);
   AddDemoCommand(app, context);
   AddCheckCommand(app, context);
   AddArrangeCommand(app, context);
+  AddAutoplaceCommand(app, context);
   int exit_code = 0;
   try {
     app.parse(argc, argv);

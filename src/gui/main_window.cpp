@@ -127,9 +127,13 @@ void MainWindow::Run(const TMainForm::Command& command) {
   AfterCommand();
 }
 
-void MainWindow::AfterCommand() {
+void MainWindow::ShowModelState() {
   program_name_->setText(ToQString(model_.stProgramName()));
   if (trans_tile_ != nullptr) trans_tile_->setEnabled(model_.TransBtnEnabled());
+}
+
+void MainWindow::AfterCommand() {
+  ShowModelState();
   switch (model_.end_request()) {
     case TMainForm::EndRequest::kNone:
       break;

@@ -24,8 +24,8 @@ class MainWindow : public QWidget {
   // model must outlive the window. The first showing runs the model's activation.
   explicit MainWindow(TMainForm& model, QWidget* parent = nullptr);
 
-  // True once the first activation has run (tests wait for it).
-  bool activated() const { return activated_; }
+  // Shows the program-set name and the commands' state as the model has them now.
+  void ShowModelState();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -41,6 +41,7 @@ class MainWindow : public QWidget {
   void Run(const TMainForm::Command& command);
   // Shows the model's state and carries out its end request.
   void AfterCommand();
+
   void StartTimers();
 
   TMainForm& model_;

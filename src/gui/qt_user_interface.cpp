@@ -34,6 +34,7 @@ void QtUserInterface::SetScreen(ScreenId screen, ScreenOpener opener) {
 }
 
 void QtUserInterface::ShowMessage(std::string_view text) {
+  BeforeOpening();
   TWarningForm form(std::string(text), TWarningForm::Use::kMessage);
   WarningDialog dialog(form, ParentWindow());
   RunModal(dialog);
@@ -41,6 +42,7 @@ void QtUserInterface::ShowMessage(std::string_view text) {
 }
 
 bool QtUserInterface::Confirm(std::string_view text) {
+  BeforeOpening();
   TWarningForm form(std::string(text), TWarningForm::Use::kConfirmation);
   WarningDialog dialog(form, ParentWindow());
   RunModal(dialog);
@@ -49,12 +51,14 @@ bool QtUserInterface::Confirm(std::string_view text) {
 }
 
 ScreenResult QtUserInterface::OpenScreen(ScreenId screen) {
+  BeforeOpening();
   const auto found = screens_.find(screen);
   if (found == screens_.end()) return ScreenResult::kCancel;
   return found->second(ParentWindow());
 }
 
 std::optional<std::string> QtUserInterface::AskText(const TextRequest& request) {
+  BeforeOpening();
   QDialog dialog(ParentWindow());
   dialog.setObjectName("TextDialog");
   dialog.setWindowTitle(ToQString(request.caption));
@@ -79,6 +83,7 @@ std::optional<std::string> QtUserInterface::AskText(const TextRequest& request) 
 }
 
 void QtUserInterface::ShowError(std::string_view text) {
+  BeforeOpening();
   QMessageBox box(QMessageBox::Critical, "Hata", ToQString(text), QMessageBox::Ok, ParentWindow());
   box.setObjectName("ErrorBox");
   RunModal(box);

@@ -25,6 +25,9 @@ class QtUserInterface : public UserInterface {
 
   // Registering a screen again replaces its opener.
   void SetScreen(ScreenId screen, ScreenOpener opener);
+  // Runs before any window opens, so the windows below show what the model has reached (the
+  // main screen's activation asks the entry password half-way).
+  void SetBeforeOpening(std::function<void()> action) { before_opening_ = std::move(action); }
 
   void ShowMessage(std::string_view text) override;
   bool Confirm(std::string_view text) override;
@@ -37,7 +40,12 @@ class QtUserInterface : public UserInterface {
   static QWidget* ParentWindow();
 
  private:
+  void BeforeOpening() const {
+    if (before_opening_) before_opening_();
+  }
+
   EventLog& log_;
+  std::function<void()> before_opening_;
   std::map<ScreenId, ScreenOpener> screens_;
   int busy_depth_ = 0;
 };
