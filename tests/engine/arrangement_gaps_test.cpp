@@ -73,6 +73,21 @@ TEST_F(GapRemovalTest, TheEveningIsTriedWhenTheMorningBlocksCannotMove) {
   ExpectSound();
 }
 
+TEST_F(GapRemovalTest, TheSearchesRunInTheSecondPassWithoutTheDayGapRule) {
+  const int pair = AddLessonOf(teacher_, 2, {1, 1});
+  Put(pair, 1, 1);
+  Put(pair, 2, 1);
+  PutSingles(teacher_, 1, {3});
+  AddLessonOf(teacher_, 1);  // unplaced: no finish-day restriction
+  Arrangement arrangement(data(), control_, 0);
+  EXPECT_EQ(arrangement.RemoveGaps(teacher_), ArrangementOutcome::kSucceeded);
+  // In a first pass the day-gap rule would have kept Monday's hour off the day beside Tuesday
+  // and sent it to Thursday, a lone day.
+  EXPECT_EQ(Hours(teacher_, 1), (std::vector<int>{2, 3}));
+  EXPECT_EQ(Hours(teacher_, 4), (std::vector<int>{}));
+  ExpectSound();
+}
+
 TEST_F(GapRemovalTest, DurdurRollsTheUnfinishedStepBack) {
   PutSingles(teacher_, 1, {1, 3, 5});
   Arrangement arrangement(data(), control_, 0);

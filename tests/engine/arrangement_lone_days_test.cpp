@@ -34,6 +34,22 @@ TEST_F(LoneDayRemovalTest, TheSourceDayKeepsAtLeastTwoHours) {
   ExpectSound();
 }
 
+TEST_F(LoneDayRemovalTest, TheSecondPassDropsTheDayGapRule) {
+  const int pair = AddLessonOf(teacher_, 2, {1, 1});
+  Put(pair, 2, 1);
+  Put(pair, 3, 1);
+  for (const int c : PutSingles(teacher_, 2, {2, 3})) PinLesson(c);
+  PutSingles(teacher_, 3, {2});
+  PutSingles(teacher_, 4, {1});
+  Arrangement arrangement(data(), control_);
+  EXPECT_EQ(arrangement.RemoveLoneDays(teacher_), ArrangementOutcome::kSucceeded);
+  // Thursday lies next to the pair's Wednesday hour, which only the second pass allows.
+  EXPECT_EQ(school_.Teacher(teacher_).Cm(4, 2), pair);
+  EXPECT_EQ(Hours(teacher_, 2), (std::vector<int>{2, 3}));
+  EXPECT_EQ(control_.levels, (std::vector<int>{1}));
+  ExpectSound();
+}
+
 TEST_F(LoneDayRemovalTest, WithoutALoneDayItFailsAndClearsTheLoneDayValue) {
   PutSingles(teacher_, 1, {1, 2});
   PutSingles(teacher_, 2, {1, 2, 3});
