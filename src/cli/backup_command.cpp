@@ -44,8 +44,11 @@ void AddBackupCommand(CLI::App& app, CliContext& context) {
       "backup",
       "Açık programı yedekler: adla NAME.zip olarak (son yedek adı olur), adsız otomatik "
       "yedek olarak \"yedekler\" klasörüne");
+  // Option values live as long as the program; a new registration starts them afresh.
   static std::string name;
   static std::string folder;
+  name.clear();
+  folder.clear();
   command->add_option("NAME", name, "Yedek adı (.zip eklenir)");
   command->add_option("--dir", folder, "Adlı yedeğin klasörü (varsayılan: programın klasörü)")
       ->option_text("DIR");

@@ -12,6 +12,8 @@ void AddInitCommand(CLI::App& app, CliContext& context);
 void AddInfoCommand(CLI::App& app, CliContext& context);
 void AddBackupCommand(CLI::App& app, CliContext& context);
 void AddRestoreCommand(CLI::App& app, CliContext& context);
+void AddMaintainCommand(CLI::App& app, CliContext& context);
+void AddImportV2Command(CLI::App& app, CliContext& context);
 void AddDemoCommand(CLI::App& app, CliContext& context);
 void AddCheckCommand(CLI::App& app, CliContext& context);
 void AddArrangeCommand(CLI::App& app, CliContext& context);

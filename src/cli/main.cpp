@@ -46,6 +46,8 @@ int main(int argc, char** argv) {
   AddInfoCommand(app, context);
   AddBackupCommand(app, context);
   AddRestoreCommand(app, context);
+  AddMaintainCommand(app, context);
+  AddImportV2Command(app, context);
   AddDemoCommand(app, context);
   AddCheckCommand(app, context);
   AddArrangeCommand(app, context);

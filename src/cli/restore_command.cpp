@@ -28,6 +28,7 @@ void AddRestoreCommand(CLI::App& app, CliContext& context) {
   CLI::App* command =
       app.add_subcommand("restore", "Yedek dosyasını açık programın dosyalarına geri yükler");
   static std::string file;
+  file.clear();
   command->add_option("FILE", file, "Yedek dosyası (.zip)")->required();
   command->callback([&context] {
     const std::filesystem::path folder = CurrentSetFolder(context);

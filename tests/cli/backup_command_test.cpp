@@ -7,11 +7,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The last backup name: option record print font slot 20, string[60] at offset 5511.
 std::string LastBackupName(const fs::path& set_folder) {
   const std::string option = ReadBytes(set_folder / "option.prg");
@@ -71,7 +66,7 @@ TEST_F(BackupCommandTest, AutomaticBackupTwiceWithoutChangesKeepsOneArchive) {
 TEST_F(BackupCommandTest, RestoreBringsBackTheArchivedFilesOfASetThatNoLongerOpens) {
   ASSERT_EQ(cli_.Run("backup ONCE").status, 0);
   const std::string lesson_before = ReadBytes(cli_.SetFolder() / "lesson.prg");
-  std::ofstream(cli_.SetFolder() / "lesson.prg", std::ios::binary) << std::string(292, '\x01');
+  WriteBytes(cli_.SetFolder() / "lesson.prg", std::string(292, '\x01'));
 
   const CliRun run = cli_.Run("restore '" + (cli_.SetFolder() / "ONCE.zip").string() + "'");
   ASSERT_EQ(run.status, 0) << run.err;
@@ -83,7 +78,7 @@ TEST_F(BackupCommandTest, RestoreOfADamagedArchiveFailsAndChangesNothing) {
   ASSERT_EQ(cli_.Run("backup ONCE").status, 0);
   const fs::path archive = cli_.SetFolder() / "ONCE.zip";
   const std::string bytes = ReadBytes(archive);
-  std::ofstream(archive, std::ios::binary | std::ios::trunc) << bytes.substr(0, bytes.size() / 2);
+  WriteBytes(archive, bytes.substr(0, bytes.size() / 2));
   const std::string option_before = ReadBytes(cli_.SetFolder() / "option.prg");
 
   const CliRun run = cli_.Run("restore '" + archive.string() + "'");

@@ -4,13 +4,13 @@
 
 #include <sys/wait.h>
 
-#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
+
+#include "data/archive/archive_test_files.h"
 
 namespace orvanta::testing {
 
@@ -22,20 +22,6 @@ struct CliRun {
 
 class CliRunner {
  public:
-  CliRunner() {
-    static std::atomic<int> counter{0};
-    root_ =
-        std::filesystem::temp_directory_path() /
-        ("orvanta_cli_" + std::to_string(std::random_device{}()) + "_" + std::to_string(counter++));
-    std::filesystem::create_directories(root_);
-  }
-  CliRunner(const CliRunner&) = delete;
-  CliRunner& operator=(const CliRunner&) = delete;
-  ~CliRunner() {
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
-  }
-
   // The program beside this test program's build folder: build/<preset>/src/cli/orvanta-cli.
   static std::filesystem::path Program() {
     return std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "src" /
@@ -44,8 +30,8 @@ class CliRunner {
 
   // Runs orvanta-cli --root ROOT arguments. The arguments are passed to the shell as written.
   CliRun Run(const std::string& arguments) const {
-    const std::filesystem::path err_file = root_ / "stderr.txt";
-    const std::string command = "'" + Program().string() + "' --root '" + root_.string() + "' " +
+    const std::filesystem::path err_file = root() / "stderr.txt";
+    const std::string command = "'" + Program().string() + "' --root '" + root().string() + "' " +
                                 arguments + " 2>'" + err_file.string() + "'";
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
@@ -61,11 +47,11 @@ class CliRunner {
     return run;
   }
 
-  const std::filesystem::path& root() const { return root_; }
-  std::filesystem::path SetFolder() const { return root_ / "Quillen" / "Orvanta" / "01"; }
+  const std::filesystem::path& root() const { return root_.path(); }
+  std::filesystem::path SetFolder() const { return root() / "Quillen" / "Orvanta" / "01"; }
 
  private:
-  std::filesystem::path root_;
+  TempDir root_;
 };
 
 }  // namespace orvanta::testing

@@ -68,11 +68,13 @@ AutomaticBackupResult AutomaticBackup::Run(const std::filesystem::path& set_fold
     std::this_thread::sleep_for(kBusyPoll);
   }
   const LocalDateTime now = clock_.Now();
+  // Copied: an event handled during the wait may change the open set's paths.
+  const std::filesystem::path folder = set_folder;
   AutomaticBackupResult result;
   try {
     RunOnWorker(
         [&] {
-          result = BackUp(set_folder, now);
+          result = BackUp(folder, now);
           // Cleared by the worker itself: a backup waiting in an event handler of this thread
           // must be able to start before this call's wait loop gets control back.
           busy_ = false;

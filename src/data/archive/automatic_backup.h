@@ -40,7 +40,8 @@ class AutomaticBackup {
   // and returned.
   AutomaticBackupResult Run(const std::filesystem::path& set_folder);
 
-  // The last step of SaveAll: runs the backup of the saved set.
+  // The last step of SaveAll (or the main screen's backup hook): runs the backup of the saved
+  // set. The function refers to this object and must not outlive it.
   SaveStep Step() {
     return [this](SchoolData& data) { Run(data.set_folder); };
   }

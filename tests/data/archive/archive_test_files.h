@@ -1,53 +1,21 @@
 #pragma once
 
-// Folders, file bytes and an independent zlib writer and reader for the archive tests.
+// Folder contents, byte patterns, size headers and an independent zlib writer and reader for the
+// archive tests.
 
 #include <zlib.h>
 
-#include <atomic>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "support/byte_fixture.h"
+#include "support/temp_dir.h"
+
 namespace orvanta::testing {
-
-// A fresh folder below the system's temporary folder, removed with everything in it.
-class TempFolder {
- public:
-  TempFolder() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("orvanta_archive_" + std::to_string(std::random_device{}()) + "_" +
-             std::to_string(counter++));
-    std::filesystem::create_directories(path_);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline std::string ReadBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw std::runtime_error("missing " + file.string());
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
-  std::ofstream(file, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
-}
 
 // Every regular file of a folder (not of its subfolders) by name, with its bytes.
 inline std::map<std::string, std::string> FolderContent(const std::filesystem::path& folder) {
@@ -69,25 +37,12 @@ inline std::string Pattern(size_t size, int seed) {
   return bytes;
 }
 
-inline void AppendInt32(std::string& bytes, int32_t value) {
-  for (int i = 0; i < 4; ++i)
-    bytes += static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
-}
-
-inline int32_t Int32At(const std::string& bytes, size_t offset) {
-  uint32_t value = 0;
-  for (int i = 0; i < 4; ++i)
-    value |= uint32_t(static_cast<unsigned char>(bytes[offset + i])) << (8 * i);
-  return static_cast<int32_t>(value);
-}
-
 // The 80-byte size header: element 1 = 80, then the given sizes, then zeros.
 inline std::string SizeHeader(const std::vector<int32_t>& sizes) {
-  std::string header;
-  AppendInt32(header, 80);
-  for (int32_t size : sizes) AppendInt32(header, size);
-  while (header.size() < 80) AppendInt32(header, 0);
-  return header;
+  ByteFixture header(80);
+  header.Int32(0, 80);
+  for (size_t i = 0; i < sizes.size(); ++i) header.Int32(4 * (i + 1), sizes[i]);
+  return header.bytes();
 }
 
 // One zlib stream written by zlib's own one-shot compressor.

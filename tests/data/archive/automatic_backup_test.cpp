@@ -28,7 +28,7 @@ class AutomaticBackupTest : public ::testing::Test {
     Insert(*data_, lesson);
   }
 
-  TempFolder root_;
+  TempDir root_;
   FixedClock clock_{{2024, 3, 5, 14, 7, 9, 42}};
   std::unique_ptr<SchoolData> data_;
   AutomaticBackup backup_{clock_};

@@ -30,11 +30,9 @@ std::string FlipByte(std::string bytes, size_t position) {
 }
 
 std::string WithHeaderElement(int element, int32_t value) {
-  std::string content = SoundContent();
-  std::string header;
-  AppendInt32(header, value);
-  content.replace(4 * (element - 1), 4, header);
-  return ZlibCompress(content);
+  std::string bytes = SoundContent();
+  bytes.replace(4 * (element - 1), 4, ByteFixture(4).Int32(0, value).bytes());
+  return ZlibCompress(bytes);
 }
 
 const DamageCase kCases[] = {

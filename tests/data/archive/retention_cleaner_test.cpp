@@ -98,7 +98,7 @@ fs::file_time_type NoonDaysAgo(int days_ago) {
 }
 
 TEST(RetentionCleanerTest, DeletesFromTheFolderAndLeavesRecentArchivesAndOtherFiles) {
-  TempFolder folder;
+  TempDir folder;
   const auto write = [&](const char* name, int days_ago, int seconds_later) {
     WriteBytes(folder.path() / name, name);
     fs::last_write_time(folder.path() / name,

@@ -54,8 +54,8 @@ class SetFolderTest : public ::testing::Test {
 
   const std::filesystem::path& folder() const { return folder_.path(); }
 
-  TempFolder folder_;
-  TempFolder elsewhere_;  // where archives are kept
+  TempDir folder_;
+  TempDir elsewhere_;  // where archives are kept
 };
 
 }  // namespace orvanta::testing
