@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/placement_summary.h"
+#include "cli/unattended_run.h"
 #include "data/record_defaults.h"
 #include "engine/auto_placement.h"
 #include "engine/demo_school.h"
@@ -23,17 +24,12 @@ using namespace orvanta;
 // Each size has its own fixed seed, so a row is comparable from one build to the next.
 constexpr uint64_t kSeedBase = 1000;
 
-class UnattendedRun : public RunControl {
- public:
-  RunCommand ProcessPendingInput() override { return RunCommand::kNone; }
-};
-
 void MeasureSchool(int classes) {
   SchoolData data("/nonexistent");
   FillDefaults(data.option);
   demo::GenerateDemoSchool(data, classes, kSeedBase + static_cast<uint64_t>(classes));
 
-  UnattendedRun control;
+  cli::UnattendedRun control;
   AutoPlacement placement(data, control);
   const auto start = std::chrono::steady_clock::now();
   placement.RunAll(/*selected_teacher_no=*/0);

@@ -5,17 +5,12 @@
 
 #include "cli/commands.h"
 #include "cli/placement_summary.h"
+#include "cli/unattended_run.h"
 #include "data/program_set_io.h"
 #include "engine/auto_placement.h"
 
 namespace orvanta::cli {
 namespace {
-
-// Nobody can press "Durdur" or "Geç" on the command line: the run goes to its end.
-class UnattendedRun : public RunControl {
- public:
-  RunCommand ProcessPendingInput() override { return RunCommand::kNone; }
-};
 
 void RunAutoplace(CliContext& context, int teacher_no) {
   SchoolData& data = context.Data();
