@@ -20,14 +20,14 @@ class BackupFileGrid : public screens::GridModel {
 
   int RowCount() const override { return model_.FileCount() + 1; }
   int ColumnCount() const override { return TBackupForm::kColumnCount; }
-  int ColumnWidth(int column) const override { return column == 0 ? 150 : 240; }
+  int ColumnWidth(int column) const override { return column == 0 ? 120 : 170; }
   void FillCell(int row, int column, screens::GridCell& cell) const override {
     cell.lines.push_back(model_.Cell(column, row));
     cell.selected = row > 0 && row == model_.selected_row();
   }
   screens::GridPos FocusCell() const override {
     if (model_.selected_row() < 1) return {};
-    return {model_.selected_row(), 1};
+    return {model_.selected_row(), 0};
   }
   void SelectCell(screens::GridPos pos) override {
     model_.lvFileClick(pos.row);
