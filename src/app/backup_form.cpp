@@ -100,7 +100,7 @@ void TBackupForm::Restore(const std::filesystem::path& archive, const char* hand
 
 void TBackupForm::btnSaveClick() {
   LogClick("Kaydet", "btnSave");
-  if (!btnSaveEnabled() || !IsValidBackupName(name_)) return;
+  if (!btnSaveEnabled()) return;
   Backup(folder_ / log::PathFromUtf8(name_ + ".zip"), "btnSaveClick",
          [&] { MakeNamedArchive(app_.data, folder_, name_); });
   ListFolder();

@@ -20,7 +20,7 @@ class BackupFileGrid : public screens::GridModel {
 
   int RowCount() const override { return model_.FileCount() + 1; }
   int ColumnCount() const override { return TBackupForm::kColumnCount; }
-  int ColumnWidth(int column) const override { return column == 0 ? 120 : 170; }
+  int ColumnWidth(int column) const override { return column == 0 ? 135 : 160; }
   void FillCell(int row, int column, screens::GridCell& cell) const override {
     cell.lines.push_back(model_.Cell(column, row));
     cell.selected = row > 0 && row == model_.selected_row();
