@@ -17,5 +17,6 @@ void AddImportV2Command(CLI::App& app, CliContext& context);
 void AddDemoCommand(CLI::App& app, CliContext& context);
 void AddCheckCommand(CLI::App& app, CliContext& context);
 void AddArrangeCommand(CLI::App& app, CliContext& context);
+void AddAutoplaceCommand(CLI::App& app, CliContext& context);
 
 }  // namespace orvanta::cli

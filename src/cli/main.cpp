@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
   AddDemoCommand(app, context);
   AddCheckCommand(app, context);
   AddArrangeCommand(app, context);
+  AddAutoplaceCommand(app, context);
   int exit_code = 0;
   try {
     app.parse(argc, argv);

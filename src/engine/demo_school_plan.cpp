@@ -19,6 +19,9 @@ constexpr int kNodeLimit = 4000;
 constexpr int kRestartsPerRound = 3;
 constexpr int kRounds = 300;
 constexpr int kElectiveGroupSize = 3;
+// About one teacher in this many keeps a whole day free, as part-timers and teachers with
+// duties elsewhere ask.
+constexpr int kDayOffOneIn = 3;
 
 constexpr WeekMask DayMask(int day) { return WeekMask{0xFF} << ((day - 1) * kDemoHours); }
 
@@ -193,7 +196,9 @@ class Planner {
       if (best < 0 || teacher.load > plan_.teachers[best].load) best = no;
     }
     if (best >= 0) return best;
-    plan_.teachers.push_back({branch});
+    PlannedTeacher teacher{branch};
+    if (random_.OneIn(kDayOffOneIn)) teacher.day_off = DayMask(1 + random_.Below(kDemoDays));
+    plan_.teachers.push_back(teacher);
     return static_cast<int>(plan_.teachers.size()) - 1;
   }
 
@@ -216,7 +221,7 @@ class Planner {
     int slot = -1;
     int most = 0;
     for (size_t s = 0; s < lesson.teachers.size(); ++s) {
-      const int hours = std::popcount(plan_.teachers[lesson.teachers[s]].busy);
+      const int hours = std::popcount(plan_.teachers[lesson.teachers[s]].Unavailable());
       if (hours > most) {
         most = hours;
         slot = static_cast<int>(s);
@@ -232,8 +237,9 @@ class Planner {
     int worst = -1;
     auto key = [&](int cl) {
       const PlannedClassLesson& lesson = plan_.class_lessons[cl];
-      return std::pair(dead_ends_.at(cl),
-                       std::popcount(plan_.teachers[lesson.teachers[BusiestSlot(lesson)]].busy));
+      return std::pair(
+          dead_ends_.at(cl),
+          std::popcount(plan_.teachers[lesson.teachers[BusiestSlot(lesson)]].Unavailable()));
     };
     for (int cl : lessons) {
       if (BusiestSlot(plan_.class_lessons[cl]) < 0) continue;
@@ -335,9 +341,9 @@ class Planner {
   bool TeachersFree(const PlannedClassLesson& lesson, const PlannedBlock& block) const {
     const WeekMask mask = BlockMask(block);
     for (int t : lesson.teachers) {
-      const WeekMask busy = plan_.teachers[t].busy;
-      if (busy & mask) return false;
-      if (std::popcount(busy & DayMask(block.day)) + block.length > kPlannedDailyHours) {
+      const PlannedTeacher& teacher = plan_.teachers[t];
+      if (teacher.Unavailable() & mask) return false;
+      if (std::popcount(teacher.busy & DayMask(block.day)) + block.length > kPlannedDailyHours) {
         return false;
       }
     }

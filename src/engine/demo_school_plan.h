@@ -37,8 +37,11 @@ struct PlannedClass {
 
 struct PlannedTeacher {
   Branch branch;
-  WeekMask busy = 0;
-  int load = 0;  // weekly hours
+  WeekMask busy = 0;     // its lessons in the known week
+  WeekMask day_off = 0;  // a whole day it has asked to keep free (closed in its record), or 0
+  int load = 0;          // weekly hours
+
+  WeekMask Unavailable() const { return busy | day_off; }
 };
 
 struct PlannedRoom {

@@ -94,10 +94,16 @@ void CloseFreeFirstHours(TeacherType& record, WeekMask busy) {
   }
 }
 
-// Closed slots, placement preferences and clubs for some teachers; the first teacher always has
-// closed slots, so every school shows them.
+// Closed slots (the planned day off, and free afternoon or first hours), placement preferences
+// and clubs for some teachers; the first teacher always has closed slots, so every school shows
+// them.
 void AddTeacherSettings(TeacherType& record, const PlannedTeacher& planned, bool first,
                         DemoRandom& random) {
+  for (int d = 1; d <= kDemoDays; ++d) {
+    for (int h = 1; h <= kDemoHours; ++h) {
+      if (planned.day_off & BlockMask({d, h, 1})) record.Mv(d, h) = false;
+    }
+  }
   if (first || random.OneIn(4)) CloseFreeAfternoon(record, planned.busy, 1 + random.Below(5));
   if (random.OneIn(8)) CloseFreeFirstHours(record, planned.busy);
   if (random.OneIn(5)) record.sp_cn(6) = kPlannedDailyHours;  // own daily maximum

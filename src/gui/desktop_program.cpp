@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "gui/desktop_hooks.h"
+#include "app/program_hooks.h"
 #include "gui/desktop_screens.h"
 
 namespace orvanta::gui {
@@ -11,7 +11,7 @@ DesktopProgram::DesktopProgram(const std::filesystem::path& drive_root, const Cl
                                EventLog& log)
     : data_(drive_root),
       ui_(log),
-      app_{data_, clock, ui_, log, screens_, DesktopHooks(log)},
+      app_{data_, clock, ui_, log, screens_, ProgramHooks(clock, log)},
       model_(app_),
       window_(std::make_unique<MainWindow>(model_)),
       click_log_(std::make_unique<ClickLogFilter>(log, nullptr)) {

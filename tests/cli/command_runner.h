@@ -51,6 +51,7 @@ inline CommandResult RunCommand(const std::filesystem::path& root,
   cli::AddDemoCommand(app, context);
   cli::AddCheckCommand(app, context);
   cli::AddArrangeCommand(app, context);
+  cli::AddAutoplaceCommand(app, context);
 
   std::vector<std::string> words = {"orvanta-cli", "--root", root.string()};
   words.insert(words.end(), args.begin(), args.end());

@@ -93,6 +93,42 @@ TEST_F(DemoCommandTest, CheckReportsASoundWeekAndAViolation) {
   EXPECT_NE(broken.out.find("Yerleşim tutarsız: Öğretmen"), std::string::npos) << broken.out;
 }
 
+TEST_F(DemoCommandTest, AutoplacePlacesTheSchoolAndSavesIt) {
+  ASSERT_EQ(Run({"demo", "--classes", "8"}).exit_code, 0);
+  const CommandResult run = Run({"autoplace"});
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  for (const char* line :
+       {"Toplam: ", "Yerleşen: ", "Kalan: ", "Boşluk: ", "Tek düşen gün: ", "Süre: "}) {
+    EXPECT_NE(run.out.find(line), std::string::npos) << line << " in " << run.out;
+  }
+  const nlohmann::json info = Info();
+  EXPECT_GT(info["hours"]["placed"], 1);
+  EXPECT_EQ(Run({"check"}).exit_code, 0);
+}
+
+TEST_F(DemoCommandTest, AutoplaceForOneTeacherPlacesOnlyItsLessons) {
+  ASSERT_EQ(Run({"demo", "--classes", "8"}).exit_code, 0);
+  const int teacher_no = Opened().teachers.At(1).No;
+  const CommandResult run = Run({"autoplace", "--teacher", std::to_string(teacher_no)});
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  const SchoolData data = Opened();
+  for (const CommonType& common : data.commons) {
+    if (common.Pt == 0 || common.HasFixedPosition()) continue;
+    bool taught_by_teacher = false;
+    for (int t = 1; t <= common.TX; ++t) taught_by_teacher |= common.TN(t) == teacher_no;
+    EXPECT_TRUE(taught_by_teacher) << "class lesson " << common.No;
+  }
+  EXPECT_GT(data.teachers.Find(teacher_no)->PUT, 0);
+}
+
+TEST_F(DemoCommandTest, AutoplaceRefusesAnUnknownTeacher) {
+  ASSERT_EQ(Run({"demo", "--classes", "4"}).exit_code, 0);
+  const CommandResult run = Run({"autoplace", "--teacher", "4999"});
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_NE(run.err.find("öğretmen yok"), std::string::npos) << run.err;
+  EXPECT_EQ(Info()["hours"]["placed"], 1);
+}
+
 TEST_F(DemoCommandTest, ArrangeSaysItIsNotAvailableYet) {
   ASSERT_EQ(Run({"demo", "--classes", "4"}).exit_code, 0);
   const CommandResult arrange = Run({"arrange", "gaps", "--teacher", "1"});
