@@ -43,4 +43,7 @@ inline constexpr std::array<std::string_view, 13> kOldArchiveFiles = {
     "DUTY.PRG2",  "LESSON.PRG2", "OPTION.PRG2",  "ROOM.PRG2",   "TEACHER.PRG2",
     "TELE.PRG2",  "PLUS.PRG2",   "PLUSITEM.PRG2"};
 
+static_assert(kOldArchiveFiles.size() <= kArchiveHeaderElements);
+static_assert(kSetArchiveFiles.size() <= kArchiveHeaderElements);
+
 }  // namespace orvanta

@@ -15,6 +15,7 @@ namespace orvanta {
 // names[0] receives the header). Throws DamagedArchiveError for a short, corrupt or oversized
 // archive and for absurd header sizes (these are refused before anything is written), IoError
 // when a file cannot be read or written; the folder's files are then as they were.
+// REQUIRES: 1 <= names.size() <= 20 (the header's elements).
 void UnpackArchive(const std::filesystem::path& archive, const std::filesystem::path& folder,
                    std::span<const std::string_view> names);
 
