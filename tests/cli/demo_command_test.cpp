@@ -5,6 +5,7 @@
 #include "cli/command_runner.h"
 #include "data/program_set_io.h"
 #include "engine/demo_school_catalogue.h"
+#include "engine/gap_measures.h"
 #include "support/temp_dir.h"
 
 namespace orvanta::testing {
@@ -129,13 +130,81 @@ TEST_F(DemoCommandTest, AutoplaceRefusesAnUnknownTeacher) {
   EXPECT_EQ(Info()["hours"]["placed"], 1);
 }
 
-TEST_F(DemoCommandTest, ArrangeSaysItIsNotAvailableYet) {
-  ASSERT_EQ(Run({"demo", "--classes", "4"}).exit_code, 0);
-  const CommandResult arrange = Run({"arrange", "gaps", "--teacher", "1"});
-  EXPECT_NE(arrange.exit_code, 0);
-  EXPECT_NE(arrange.err.find("henüz kullanılamıyor"), std::string::npos) << arrange.err;
-  EXPECT_NE(Run({"arrange", "gaps"}).exit_code, 0);     // a teacher is needed
-  EXPECT_NE(Run({"arrange", "shuffle"}).exit_code, 0);  // no such arrangement
+// A placed demo school for the arrangement, and its teacher with the most gaps.
+class ArrangeCommandTest : public DemoCommandTest {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(Run({"demo", "--classes", "8"}).exit_code, 0);
+    ASSERT_EQ(Run({"autoplace"}).exit_code, 0);
+  }
+
+  int TeacherWithMostGaps() {
+    const SchoolData data = Opened();
+    int best = 0;
+    int most = -1;
+    for (const TeacherType& teacher : data.teachers) {
+      const int gaps = GapCount(teacher, data.days_in_use);
+      if (gaps > most) {
+        most = gaps;
+        best = teacher.No;
+      }
+    }
+    return best;
+  }
+
+  int Gaps(int teacher_no) {
+    const SchoolData data = Opened();
+    return GapCount(*data.teachers.Find(teacher_no), data.days_in_use);
+  }
+
+  int TotalGaps() {
+    const SchoolData data = Opened();
+    int total = 0;
+    for (const TeacherType& teacher : data.teachers) total += GapCount(teacher, data.days_in_use);
+    return total;
+  }
+};
+
+TEST_F(ArrangeCommandTest, GapRemovalTakesGapsAwayAndSaves) {
+  const int teacher_no = TeacherWithMostGaps();
+  const int before = Gaps(teacher_no);
+  ASSERT_GT(before, 2);
+  const CommandResult arrange = Run({"arrange", "gaps", "--teacher", std::to_string(teacher_no)});
+  EXPECT_EQ(arrange.exit_code, 0) << arrange.out << arrange.err;
+  EXPECT_NE(arrange.out.find("İşlem Başarılı !"), std::string::npos) << arrange.out;
+  EXPECT_LT(Gaps(teacher_no), before);
+  EXPECT_EQ(Run({"check"}).exit_code, 0);
+}
+
+TEST_F(ArrangeCommandTest, GapRemovalForAllTeachersSavesAndStaysSound) {
+  const int before = TotalGaps();
+  const CommandResult arrange = Run({"arrange", "gaps-all"});
+  EXPECT_EQ(arrange.exit_code, 0) << arrange.err;
+  EXPECT_EQ(arrange.out.find("İşlem"), std::string::npos) << arrange.out;
+  EXPECT_LE(TotalGaps(), before);
+  EXPECT_EQ(Run({"check"}).exit_code, 0);
+}
+
+TEST_F(ArrangeCommandTest, AFailedArrangementSavesNothing) {
+  SchoolData data = Opened();
+  int teacher_no = 0;
+  for (const TeacherType& teacher : data.teachers) {
+    bool lone_day = false;
+    for (int d = 1; d <= data.days_in_use; ++d) lone_day |= teacher.LTP(d) == 1;
+    if (!lone_day) teacher_no = teacher.No;
+  }
+  ASSERT_NE(teacher_no, 0);
+  const std::string teachers_before = ReadBytes(SetFile(data, kTeacherFile));
+  const CommandResult arrange = Run({"arrange", "lone", "--teacher", std::to_string(teacher_no)});
+  EXPECT_EQ(arrange.exit_code, 1);
+  EXPECT_NE(arrange.out.find("İşlem Başarısız !"), std::string::npos) << arrange.out;
+  EXPECT_EQ(ReadBytes(SetFile(data, kTeacherFile)), teachers_before);
+}
+
+TEST_F(ArrangeCommandTest, RefusesMissingOrUnknownTeachersAndUnknownModes) {
+  EXPECT_NE(Run({"arrange", "gaps"}).exit_code, 0);
+  EXPECT_NE(Run({"arrange", "balance", "--teacher", "4999"}).exit_code, 0);
+  EXPECT_NE(Run({"arrange", "shuffle", "--teacher", "1"}).exit_code, 0);
 }
 
 }  // namespace
