@@ -7,6 +7,7 @@
 #include "data/program_set_io.h"
 #include "data/recount.h"
 #include "version.h"
+#include "data/hour_rows.h"
 
 namespace orvanta {
 namespace {
@@ -132,7 +133,7 @@ void TMainForm::Activate() {
   ShowProgramName();
   RecountAll(app_.data);
   app_.Run(app_.hooks.place_fixed_positions);
-  app_.data.hour_rows = HourRows();
+  app_.data.hour_rows = ComputeHourRows(app_.data);
   trans_enabled_ = app_.data.lessons.Empty() && app_.data.classes.Empty() &&
                    app_.data.teachers.Empty() && app_.data.rooms.Empty();
   if (app_.hooks.clear_timetable_selections) app_.hooks.clear_timetable_selections();
@@ -158,14 +159,6 @@ void TMainForm::ShowProgramName() {
   program_name_ = set != nullptr ? set->Name.Text() : std::string();
   const std::string backup = data.option.print_fonts(kSpareSlot).Text();
   if (!backup.empty()) program_name_ += " (Yedek:" + backup.substr(0, backup.find('.')) + ")";
-}
-
-int TMainForm::HourRows() const {
-  int rows = app_.data.option.hours_in_use;
-  for (const ClssType& clss : app_.data.classes) {
-    for (int day = 1; day <= kDays; ++day) rows = std::max<int>(rows, clss.LC2(day));
-  }
-  return std::min(rows, kHours);
 }
 
 void TMainForm::FormClose() {

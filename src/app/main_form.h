@@ -124,7 +124,6 @@ class TMainForm {
   void Activate();
   void AskEntryPassword();
   void ShowProgramName();
-  int HourRows() const;
   // A timetable tab whose list prepares empty shows empty_message instead.
   void ShowTimetable(ScreenId screen, const char* empty_message);
 

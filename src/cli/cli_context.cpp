@@ -1,33 +1,28 @@
 #include "cli/cli_context.h"
 
-#include <algorithm>
+#include <string>
 
 #include "data/archive/pay_initialisation.h"
+#include "data/hour_rows.h"
 #include "data/paths.h"
 #include "data/program_set_io.h"
 #include "data/recount.h"
 #include "engine/fixed_positions.h"
+#include "log/log.h"
 
 namespace orvanta::cli {
-namespace {
-
-// The larger of the hours in use and the latest last hour of any class.
-int HourRows(const SchoolData& data) {
-  int rows = data.option.hours_in_use;
-  for (const ClssType& clss : data.classes) {
-    for (int d = 1; d <= kDays; ++d) rows = std::max<int>(rows, clss.LC2(d));
-  }
-  return std::clamp(rows, 1, kHours);
-}
-
-}  // namespace
 
 void ActivateProgramSet(SchoolData& data, const Clock& clock) {
   OpenProgramSet(data, clock);
   InitialiseTeacherPay(data, clock);
   RecountAll(data);
-  PlaceFixedPositions(data);
-  data.hour_rows = HourRows(data);
+  for (const SkippedHour& skipped : PlaceFixedPositions(data)) {
+    log::Write("orvanta-cli", "ActivateProgramSet",
+               "Fixed position not placed: class lesson " + std::to_string(skipped.common_no) +
+                   ", day " + std::to_string(skipped.day) + ", hour " +
+                   std::to_string(skipped.hour));
+  }
+  data.hour_rows = ComputeHourRows(data);
 }
 
 std::filesystem::path CliContext::DriveRoot() const {
