@@ -10,16 +10,12 @@ namespace orvanta::cli {
 namespace {
 
 // The folder of the current program set, found from prog.prg alone: a restore must work even
-// when the set's own files are too damaged to open. Same rule as opening: the first set with
-// Current = 1, else the folder of set 1.
-std::filesystem::path CurrentSetFolder(const CliContext& context) {
+// when the set's own files are too damaged to open.
+std::filesystem::path OpenSetFolder(const CliContext& context) {
   const DataPaths paths(context.DriveRoot());
   RecordList<ProgType> sets;
   LoadList(sets, ResolveFileName(paths.data_root, kProgFile));
-  for (const ProgType& set : sets) {
-    if (set.Current == 1) return paths.SetFolder(set.No);
-  }
-  return paths.SetFolder(1);
+  return CurrentSetFolder(paths, sets);
 }
 
 }  // namespace
@@ -31,7 +27,7 @@ void AddRestoreCommand(CLI::App& app, CliContext& context) {
   file.clear();
   command->add_option("FILE", file, "Yedek dosyası (.zip)")->required();
   command->callback([&context] {
-    const std::filesystem::path folder = CurrentSetFolder(context);
+    const std::filesystem::path folder = OpenSetFolder(context);
     if (!std::filesystem::is_directory(folder)) {
       std::cerr << "Hata: program klasörü yok: " << PathText(folder)
                 << " (önce \"init\" çalıştırın)\n";

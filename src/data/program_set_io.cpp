@@ -64,6 +64,13 @@ int CurrentSetNo(const SchoolData& data, int remembered) {
 
 }  // namespace
 
+std::filesystem::path CurrentSetFolder(const DataPaths& paths, const RecordList<ProgType>& sets) {
+  for (const ProgType& set : sets) {
+    if (set.Current == 1) return paths.SetFolder(set.No);
+  }
+  return paths.SetFolder(1);
+}
+
 std::filesystem::path SetFile(const SchoolData& data, const char* name) {
   return ResolveFileName(data.set_folder, name);
 }
@@ -110,9 +117,7 @@ void OpenProgramSet(SchoolData& data, const Clock& clock) {
   staged->open_set_no = data.open_set_no;
   LoadProgList(*staged);
   staged->open_set_no = CurrentSetNo(*staged, data.open_set_no);
-  const bool has_current = std::any_of(staged->progs.begin(), staged->progs.end(),
-                                       [](const ProgType& set) { return set.Current == 1; });
-  staged->set_folder = staged->paths.SetFolder(has_current ? staged->open_set_no : 1);
+  staged->set_folder = CurrentSetFolder(staged->paths, staged->progs);
   staged->school_year = SchoolYear(clock.Now());
   CreateFolders({staged->set_folder, BackupFolder(staged->set_folder),
                  BackupScratchFolder(staged->set_folder), staged->paths.work_folder,

@@ -44,6 +44,9 @@ void ReadGlobalRecord(SchoolData& data);
 void WriteGlobalRecord(const SchoolData& data);
 void SaveProgList(const SchoolData& data);
 
+// The folder of the open set: that of the first set with Current = 1, else that of set 1.
+std::filesystem::path CurrentSetFolder(const DataPaths& paths, const RecordList<ProgType>& sets);
+
 // A record file of the open set, matched without regard to case.
 std::filesystem::path SetFile(const SchoolData& data, const char* name);
 
