@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 #include <iterator>
 
+#include "gui/button_row.h"
+
 namespace orvanta::gui {
 
 MaintenanceFormView::MaintenanceFormView(TMaintenanceForm& model, AppContext& app, QWidget* parent)
@@ -30,10 +32,7 @@ MaintenanceFormView::MaintenanceFormView(TMaintenanceForm& model, AppContext& ap
 
   ok_button_ = CommandButton("Tamam", "OkBtn", [this] { model_.OkBtnClick(); });
   auto* cancel_button = CommandButton("İptal", "CancelBtn", [this] { model_.CancelBtnClick(); });
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_button_);
-  buttons->addWidget(cancel_button);
+  QHBoxLayout* buttons = ButtonRow({ok_button_, cancel_button});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group, 1);
   layout->addLayout(buttons);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "gui/button_row.h"
 #include "gui/field_text.h"
 
 namespace orvanta::gui {
@@ -24,10 +25,7 @@ NKurumFormView::NKurumFormView(TNKurumForm& model, AppContext& app, QWidget* par
 
   auto* fields = new QFormLayout;
   fields->addRow(TNKurumForm::kCodeLabel, code_);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_button);
-  buttons->addWidget(cancel_button);
+  QHBoxLayout* buttons = ButtonRow({ok_button, cancel_button});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addStretch();

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "gui/button_row.h"
 #include "gui/field_text.h"
 #include "gui/input_fields.h"
 
@@ -37,10 +38,7 @@ OptionFormView::OptionFormView(TOptionForm& model, AppContext& app, QWidget* par
   SetClientSize(520, 500);
   ok_button_ = CommandButton("Tamam", "OkBtn", [this] { model_.OkBtnClick(); });
   auto* cancel_button = CommandButton("İptal", "CancelBtn", [this] { model_.CancelBtnClick(); });
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_button_);
-  buttons->addWidget(cancel_button);
+  QHBoxLayout* buttons = ButtonRow({ok_button_, cancel_button});
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildFields());

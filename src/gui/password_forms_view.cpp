@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "gui/button_row.h"
 #include "gui/field_text.h"
 #include "gui/input_fields.h"
 
@@ -28,13 +29,6 @@ QLineEdit* PasswordField(const char* name, QWidget* parent) {
 QLabel* InstructionLine(const char* before, const char* command, const char* after,
                         QWidget* parent) {
   return new QLabel(QString("%1 <b>%2</b>%3").arg(before, command, after), parent);
-}
-
-QHBoxLayout* ButtonRow(std::initializer_list<QAbstractButton*> buttons) {
-  auto* row = new QHBoxLayout;
-  row->addStretch();
-  for (QAbstractButton* button : buttons) row->addWidget(button);
-  return row;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "gui/button_row.h"
 #include "gui/model_grid_widget.h"
 
 namespace orvanta::gui {
@@ -31,10 +32,7 @@ ProgCopyFormView::ProgCopyFormView(TProgCopyForm& model, AppContext& app, QWidge
   ok_button_ = CommandButton("Tamam", "OkBtn", [this] { model_.OkBtnClick(); });
   auto* cancel_button = CommandButton("İptal", "CancelBtn", [this] { model_.CancelBtnClick(); });
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_button_);
-  buttons->addWidget(cancel_button);
+  QHBoxLayout* buttons = ButtonRow({ok_button_, cancel_button});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(grid_, 1);
   layout->addWidget(source_label_);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "gui/button_row.h"
 #include "gui/field_text.h"
 #include "gui/qt_user_interface.h"
 
@@ -28,10 +29,7 @@ TransFormView::TransFormView(TTransForm& model, AppContext& app, QWidget* parent
   auto* file_row = new QHBoxLayout;
   file_row->addWidget(file_name_, 1);
   file_row->addWidget(find_button);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_button);
-  buttons->addWidget(cancel_button);
+  QHBoxLayout* buttons = ButtonRow({ok_button, cancel_button});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel("Dosya Adı", this));
   layout->addLayout(file_row);

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/button_row.h"
+
 namespace orvanta::gui {
 
 WarningDialog::WarningDialog(TWarningForm& model, QWidget* parent)
@@ -40,10 +42,7 @@ WarningDialog::WarningDialog(TWarningForm& model, QWidget* parent)
   ok->setDefault(true);
   ok->setFocus();
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  QHBoxLayout* buttons = ButtonRow({ok, cancel});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(text);
   layout->addLayout(buttons);
