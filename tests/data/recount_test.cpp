@@ -2,51 +2,32 @@
 
 #include "data/list_operations.h"
 #include "data/recount.h"
+#include "support/school_builder.h"
 
 namespace orvanta {
 namespace {
 
+// The recount works on whatever the grids and member lists hold, so these tests set fields by
+// hand after building and then recount.
 class RecountTest : public ::testing::Test {
  protected:
-  RecountTest() : data_("/nonexistent") {}
-
-  int AddLesson(int weekly_hours) {
-    LessonType lesson = SetDefaults(data_.lessons);
-    lesson.Wl = weekly_hours;
-    lesson.Lesson.SetText("L" + std::to_string(lesson.No));
-    Insert(data_, lesson);
-    return lesson.No;
-  }
-  int AddClass() {
-    ClssType clss = SetDefaults(data_.classes);
-    Insert(data_, clss);
-    return clss.No;
-  }
-  int AddTeacher() {
-    TeacherType teacher = SetDefaults(data_.teachers);
-    Insert(data_, teacher);
-    return teacher.No;
-  }
+  // A class lesson whose own weekly hours differ from its lesson's: teachers count the class
+  // lesson's hours, classes and rooms the lesson's.
   int AddCommon(int lesson, std::vector<int> classes, std::vector<int> teachers, int weekly_hours) {
-    CommonType common = SetDefaults(data_.commons);
-    common.Le = lesson;
-    common.Wl = weekly_hours;
-    common.CX = static_cast<int>(classes.size());
-    for (size_t i = 0; i < classes.size(); ++i) common.CN(static_cast<int>(i) + 1) = classes[i];
-    common.TX = static_cast<int>(teachers.size());
-    for (size_t i = 0; i < teachers.size(); ++i) common.TN(static_cast<int>(i) + 1) = teachers[i];
-    Insert(data_, common);
-    return common.No;
+    const int no = school_.AddCommon(lesson, std::move(classes), std::move(teachers));
+    school_.Common(no).Wl = weekly_hours;
+    return no;
   }
 
-  SchoolData data_;
+  testing::SchoolBuilder school_;
+  SchoolData& data_ = school_.data();
 };
 
 TEST_F(RecountTest, ClassHoursAndLoads) {
-  const int clss = AddClass();
-  const int teacher = AddTeacher();
-  AddCommon(AddLesson(4), {clss}, {teacher}, 3);  // the lesson's hours count for classes
-  AddCommon(AddLesson(2), {clss}, {}, 2);
+  const int clss = school_.AddClass();
+  const int teacher = school_.AddTeacher();
+  AddCommon(school_.AddLesson(4), {clss}, {teacher}, 3);  // the lesson's hours count for classes
+  AddCommon(school_.AddLesson(2), {clss}, {}, 2);
   RecountAll(data_);
   const ClssType& c = *data_.classes.Find(clss);
   EXPECT_EQ(c.DAT, 35);  // days 1..5 of hours 1..7
@@ -56,16 +37,16 @@ TEST_F(RecountTest, ClassHoursAndLoads) {
 }
 
 TEST_F(RecountTest, TeacherLoadIsKeptInOneByte) {
-  const int clss = AddClass();
-  const int teacher = AddTeacher();
-  const int lesson = AddLesson(1);
+  const int clss = school_.AddClass();
+  const int teacher = school_.AddTeacher();
+  const int lesson = school_.AddLesson(1);
   for (int i = 0; i < 26; ++i) AddCommon(lesson, {clss}, {teacher}, 10);
   RecountAll(data_);
   EXPECT_EQ(data_.teachers.Find(teacher)->LET, 4);
 }
 
 TEST_F(RecountTest, DayWithoutLessonsHasNoUsableSlotsEvenWhereOccupied) {
-  const int clss = AddClass();
+  const int clss = school_.AddClass();
   ClssType& c = *data_.classes.Find(clss);
   c.LC1(2) = 0;
   c.Cm(2, 3) = 9;
@@ -83,7 +64,7 @@ TEST_F(RecountTest, DayWithoutLessonsHasNoUsableSlotsEvenWhereOccupied) {
 }
 
 TEST_F(RecountTest, ClassLessonWithoutClassesKeepsEveryHour) {
-  const int common = AddCommon(AddLesson(2), {}, {}, 2);
+  const int common = AddCommon(school_.AddLesson(2), {}, {}, 2);
   RecountAll(data_);
   const CommonType& c = *data_.commons.Find(common);
   for (int d = 1; d <= 7; ++d) {
@@ -94,11 +75,11 @@ TEST_F(RecountTest, ClassLessonWithoutClassesKeepsEveryHour) {
 }
 
 TEST_F(RecountTest, JointLessonUsesTheHoursAllItsClassesHave) {
-  const int a = AddClass();
-  const int b = AddClass();
+  const int a = school_.AddClass();
+  const int b = school_.AddClass();
   data_.classes.Find(b)->LC1(1) = 3;
-  const int teacher = AddTeacher();
-  const int common = AddCommon(AddLesson(2), {a, b}, {teacher}, 2);
+  const int teacher = school_.AddTeacher();
+  const int common = AddCommon(school_.AddLesson(2), {a, b}, {teacher}, 2);
   data_.teachers.Find(teacher)->Mv(1, 4) = false;
   RecountAll(data_);
   EXPECT_EQ(data_.commons.Find(common)->LC1(1), 3);
@@ -111,10 +92,10 @@ TEST_F(RecountTest, JointLessonUsesTheHoursAllItsClassesHave) {
 }
 
 TEST_F(RecountTest, RoomsTakeTheMaskOfTheirClassLessons) {
-  const int clss = AddClass();
+  const int clss = school_.AddClass();
   RoomType room = SetDefaults(data_.rooms);
   Insert(data_, room);
-  const int common = AddCommon(AddLesson(3), {clss}, {AddTeacher()}, 3);
+  const int common = AddCommon(school_.AddLesson(3), {clss}, {school_.AddTeacher()}, 3);
   CommonType& c = *data_.commons.Find(common);
   c.RX = 1;
   c.RN(1) = room.No;
@@ -128,8 +109,9 @@ TEST_F(RecountTest, RoomsTakeTheMaskOfTheirClassLessons) {
 }
 
 TEST_F(RecountTest, ReferencesToMissingRecordsAreSkipped) {
-  const int clss = AddClass();
-  const int common = AddCommon(4999, {clss, 4321}, {77}, 2);
+  const int clss = school_.AddClass();
+  const int common = AddCommon(school_.AddLesson(2), {clss, 4321}, {77}, 2);
+  data_.commons.Find(common)->Le = 4999;
   data_.commons.Find(common)->CX = 2;
   RecountAll(data_);
   EXPECT_EQ(data_.classes.Find(clss)->LET, 0);
